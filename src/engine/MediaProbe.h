@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "MediaInfo.h"
+
+#include <QJsonObject>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+namespace karvo {
+
+using CancelCheck = std::function<bool()>;
+
+// Runs ffprobe under a hard time limit. Every failure (no ffprobe, launch error, time-out,
+// cancellation, non-zero exit, bad JSON) is an absent result; callers word it.
+class MediaProbe {
+public:
+    static constexpr double defaultTimeout = 30.0;
+
+    static std::optional<MediaInfo> probe(const QString& path, double timeout = defaultTimeout,
+                                          const CancelCheck& isCancelled = {});
+    // Time of the last video frame in seconds (relative to the file's start time), for the snapshot tool.
+    static std::optional<double> lastVideoFrameTime(const QString& path, double duration,
+                                                    const CancelCheck& isCancelled = {});
+
+    // Runs ffprobe with "-v quiet -print_format json" and `arguments`. A watchdog thread ticks every
+    // 100 ms: at the limit or on cancellation it asks the process to stop, and kills it 2 s later.
+    // `isCancelled` is called on the watchdog thread.
+    static std::optional<QJsonObject> json(const QStringList& arguments, double timeout,
+                                           const CancelCheck& isCancelled = {});
+
+    // Parses ffprobe's "-show_format -show_streams" object.
+    static MediaInfo parse(const QJsonObject& root);
+    // "50.0", "0.0", "12.5": the shortest form that keeps a fractional part.
+    static QString intervalStart(double seconds);
+};
+
+} // namespace karvo

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "CancelCheck.h"
 #include "MediaInfo.h"
 
 #include <QJsonObject>
@@ -11,8 +12,6 @@
 #include <optional>
 
 namespace karvo {
-
-using CancelCheck = std::function<bool()>;
 
 // Runs ffprobe under a hard time limit. Every failure (no ffprobe, launch error, time-out,
 // cancellation, non-zero exit, bad JSON) is an absent result; callers word it.

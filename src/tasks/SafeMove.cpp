@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SafeMove.h"
 
+#include "FileSystemFaults.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QUuid>
@@ -106,6 +108,8 @@ void SafeMove::setForceCrossDeviceForTesting(bool force)
 
 int SafeMove::moveNoReplace(const QString& source, const QString& destination)
 {
+    if (const int injected = FileSystemFaults::writeError(QFileInfo(destination).absolutePath()))
+        return injected;
     const int result = renameNoReplace(QFile::encodeName(source), QFile::encodeName(destination), true);
     if (result != EXDEV)
         return result;

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "StagingFolder.h"
 
+#include "FileSystemFaults.h"
+
 #include <QDir>
+#include <QFileInfo>
 #include <QMutex>
 #include <QUuid>
 
@@ -24,6 +27,8 @@ QString fallbackFolder()
 // mkdir without intermediate folders: a missing output folder is an error, not something to create.
 int makeFolder(const QString& path)
 {
+    if (const int injected = FileSystemFaults::stagingError(QFileInfo(path).absolutePath()))
+        return injected;
     return ::mkdir(QFile::encodeName(path).constData(), 0700) == 0 ? 0 : errno;
 }
 

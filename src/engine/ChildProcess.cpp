@@ -127,15 +127,15 @@ bool ChildProcess::isRunning() const
 
 void ChildProcess::terminate()
 {
-    signal(SIGTERM);
+    sendSignal(SIGTERM);
 }
 
 void ChildProcess::kill()
 {
-    signal(SIGKILL);
+    sendSignal(SIGKILL);
 }
 
-void ChildProcess::signal(int sig)
+void ChildProcess::sendSignal(int sig)
 {
     std::lock_guard lock(m_mutex);
     if (!m_reaped && m_pid > 0)

@@ -39,6 +39,7 @@ public:
     bool isRunning() const;
     void terminate(); // SIGTERM
     void kill();      // SIGKILL
+    void sendSignal(int sig);
 
     // Blocks until the process has exited and reaps it.
     Exit waitForExit();
@@ -50,8 +51,6 @@ public:
     void closeStderr();
 
 private:
-    void signal(int sig);
-
     mutable std::mutex m_mutex;
     pid_t m_pid = -1;
     bool m_reaped = true;

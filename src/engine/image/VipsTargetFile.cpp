@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "VipsTargetFile.h"
+
+#include "StagedFile.h"
+
+namespace karvo {
+
+VipsTargetFile::VipsTargetFile(StagedFile& file, const CancelCheck& isCancelled)
+    : m_file(file), m_isCancelled(isCancelled), m_target(reinterpret_cast<VipsTarget*>(vips_target_custom_new())) {
+    g_signal_connect(m_target.get_target(), "write", G_CALLBACK(&VipsTargetFile::onWrite), this);
+}
+
+ImageIOFailure VipsTargetFile::failureOf(const QString& vipsMessage, bool stoppedByCancellation) const {
+    if (stoppedByCancellation || m_cancelled)
+        return ImageIOFailure::cancelled;
+    if (m_writeFailed)
+        return ImageIOFailure::writeFailed;
+    // Decoding is lazy, so a damaged input can fail only now; libvips names the loader in that message.
+    if (vipsMessage.contains(QLatin1String("load"), Qt::CaseInsensitive))
+        return ImageIOFailure::unreadable;
+    return ImageIOFailure::writeFailed;
+}
+
+gint64 VipsTargetFile::onWrite(VipsTargetCustom*, const void* data, gint64 length, void* self) {
+    auto* sink = static_cast<VipsTargetFile*>(self);
+    if (sink->m_isCancelled && sink->m_isCancelled()) {
+        sink->m_cancelled = true;
+        return -1;
+    }
+    if (!sink->m_file.write(data, length)) {
+        sink->m_writeFailed = true;
+        return -1;
+    }
+    return length;
+}
+
+} // namespace karvo

@@ -41,12 +41,18 @@ ImageIOError failure(ImageIOFailure kind, const QString& detail = {}) {
 
 // 8-bit sRGB, alpha (if any) as the last band.
 vips::VImage toRgb8(vips::VImage image) {
+    const int sourceColourBands = image.has_alpha() ? image.bands() - 1 : image.bands();
     image = image.colourspace(VIPS_INTERPRETATION_sRGB);
+    // A grey picture's profile does not describe the RGB it has become.
+    if (sourceColourBands != 3) {
+        image = image.copy();
+        image.remove("icc-profile-data");
+    }
     if (image.format() != VIPS_FORMAT_UCHAR)
         image = image.cast(VIPS_FORMAT_UCHAR);
     const int colourBands = image.has_alpha() ? image.bands() - 1 : image.bands();
     if (colourBands != 3)
-        throw vips::VError("load: the image has no RGB colour");
+        throw vips::VError("the image has no RGB colour");
     return image;
 }
 
@@ -55,7 +61,7 @@ vips::VImage toRgb8(vips::VImage image) {
 cv::Mat modelInput(const ImageSource& source, const SegmentationModel& model, const CancelCheck& isCancelled,
                    bool& cancelled) {
     const QSize size = model.inputSize();
-    vips::VImage small = toRgb8(source.decodeUpright(size.width(), size.height(), VIPS_SIZE_FORCE, "srgb"));
+    vips::VImage small = toRgb8(source.decodeUpright(size.width(), size.height(), VIPS_SIZE_FORCE));
     if (small.has_alpha())
         small = small.flatten(vips::VImage::option()->set("background", std::vector<double>{255, 255, 255}));
     if (small.width() != size.width() || small.height() != size.height())
@@ -212,7 +218,7 @@ std::optional<ImageIOError> BackgroundRemover::removeBackground(const QString& i
     std::optional<VipsCancellation> watch;
     try {
         const int longest = std::max(source->width(), source->height());
-        const vips::VImage full = toRgb8(source->decodeUpright(longest, longest, VIPS_SIZE_DOWN, "srgb"));
+        const vips::VImage full = toRgb8(source->decodeUpright(longest, longest, VIPS_SIZE_DOWN));
         const auto alpha = alphaFromMask(blob, QSize(full.width(), full.height()));
         if (!alpha)
             return failure(ImageIOFailure::writeFailed, QStringLiteral("no subject found"));
@@ -234,8 +240,11 @@ std::optional<ImageIOError> BackgroundRemover::removeBackground(const QString& i
     } catch (const vips::VError& e) {
         const QString message = QString::fromUtf8(e.what()).trimmed();
         vips_error_clear();
-        const ImageIOFailure kind = sink.failureOf(message, watch && watch->stopped());
-        return failure(kind, kind == ImageIOFailure::writeFailed && sink.writeFailed() ? file.error() : message);
+        if (const auto kind = sink.failureOf(watch && watch->stopped()))
+            return failure(*kind, *kind == ImageIOFailure::writeFailed ? file.error() : message);
+        const int longest = std::max(source->width(), source->height());
+        return failure(source->decodesCleanly(longest) ? ImageIOFailure::writeFailed : ImageIOFailure::unreadable,
+                       message);
     }
     if (cancelled())
         return failure(ImageIOFailure::cancelled);

@@ -111,8 +111,8 @@ vips::VImage prepareForSave(vips::VImage image, const ImageWriteParameters& para
     return image;
 }
 
-std::optional<ImageIOError> save(const vips::VImage& image, const QString& output, const ImageWriteParameters& params,
-                                 const CancelCheck& isCancelled) {
+std::optional<ImageIOError> save(const vips::VImage& image, const ImageSource& source, int edge, const QString& output,
+                                 const ImageWriteParameters& params, const CancelCheck& isCancelled) {
     StagedFile file(output);
     if (file.fd() < 0)
         return failure(ImageIOFailure::writeFailed, file.error());
@@ -147,6 +147,11 @@ std::optional<ImageIOError> save(const vips::VImage& image, const QString& outpu
             vips::VOption* options = vips::VImage::option()->set("compression", VIPS_FOREIGN_HEIF_COMPRESSION_HEVC);
             if (params.quality)
                 options->set("Q", quality);
+            // libvips' HEIF saver, like its JPEG saver, adds an EXIF block of its own (orientation, resolution,
+            // size) unless it strips everything, the profile included. Without a profile nothing is lost by
+            // stripping; with one, the profile wins and only that technical block remains.
+            if (params.stripMetadata && !image.get_typeof(VIPS_META_ICC_NAME))
+                options->set("strip", true);
             image.heifsave_target(sink.target(), options);
             break;
         }
@@ -154,8 +159,9 @@ std::optional<ImageIOError> save(const vips::VImage& image, const QString& outpu
     } catch (const vips::VError& e) {
         const QString message = QString::fromUtf8(e.what()).trimmed();
         vips_error_clear();
-        const ImageIOFailure kind = sink.failureOf(message, watch.stopped());
-        return failure(kind, kind == ImageIOFailure::writeFailed && sink.writeFailed() ? file.error() : message);
+        if (const auto kind = sink.failureOf(watch.stopped()))
+            return failure(*kind, *kind == ImageIOFailure::writeFailed ? file.error() : message);
+        return failure(source.decodesCleanly(edge) ? ImageIOFailure::writeFailed : ImageIOFailure::unreadable, message);
     }
     if (isCancelled && isCancelled())
         return failure(ImageIOFailure::cancelled);
@@ -246,7 +252,7 @@ std::optional<ImageIOError> ImageIOEngine::write(const QString& input, const QSt
         vips_error_clear();
         return failure(ImageIOFailure::writeFailed, QString::fromUtf8(e.what()).trimmed());
     }
-    return save(image, output, params, isCancelled);
+    return save(image, *source, edge, output, params, isCancelled);
 }
 
 } // namespace karvo

@@ -44,13 +44,23 @@ std::optional<ImageSource> ImageSource::open(const QString& path, QString* detai
     return source;
 }
 
-vips::VImage ImageSource::decodeUpright(int width, int height, VipsSize size, const char* exportProfile) const {
-    vips::VOption* options = vips::VImage::option()->set("height", height)->set("size", size);
-    if (exportProfile)
-        options->set("export_profile", exportProfile);
+vips::VImage ImageSource::decodeUpright(int width, int height, VipsSize size) const {
+    // A truncated file fails instead of coming out partly grey; lesser damage is tolerated as everywhere.
+    vips::VOption* options =
+        vips::VImage::option()->set("height", height)->set("size", size)->set("fail_on", VIPS_FAIL_ON_TRUNCATED);
     if (m_source)
         return vips::VImage::thumbnail_source(*m_source, width, options);
     return vips::VImage::thumbnail(m_fileName.constData(), width, options);
+}
+
+bool ImageSource::decodesCleanly(int edge) const {
+    try {
+        (void)decodeUpright(edge, edge, VIPS_SIZE_DOWN).avg();
+        return true;
+    } catch (const vips::VError&) {
+        vips_error_clear();
+        return false;
+    }
 }
 
 } // namespace karvo

@@ -23,8 +23,13 @@ public:
     int height() const { return m_height; }
 
     // Image 0 upright, fitted into width x height: never enlarged with VIPS_SIZE_DOWN, stretched to exactly
-    // that size with VIPS_SIZE_FORCE. `exportProfile` (e.g. "srgb") converts colour-managed images into it.
-    vips::VImage decodeUpright(int width, int height, VipsSize size, const char* exportProfile = nullptr) const;
+    // that size with VIPS_SIZE_FORCE. The pixels stay in their colour space, the ICC profile with them
+    // (CMYK comes out as sRGB).
+    vips::VImage decodeUpright(int width, int height, VipsSize size) const;
+
+    // Decoding is lazy, so a damaged file may fail only while its pixels are written. Decodes at `edge`
+    // without keeping anything, to tell such a file from a failing encoder.
+    bool decodesCleanly(int edge) const;
 
 private:
     QByteArray m_fileName;

@@ -10,15 +10,12 @@ VipsTargetFile::VipsTargetFile(StagedFile& file, const CancelCheck& isCancelled)
     g_signal_connect(m_target.get_target(), "write", G_CALLBACK(&VipsTargetFile::onWrite), this);
 }
 
-ImageIOFailure VipsTargetFile::failureOf(const QString& vipsMessage, bool stoppedByCancellation) const {
+std::optional<ImageIOFailure> VipsTargetFile::failureOf(bool stoppedByCancellation) const {
     if (stoppedByCancellation || m_cancelled)
         return ImageIOFailure::cancelled;
     if (m_writeFailed)
         return ImageIOFailure::writeFailed;
-    // Decoding is lazy, so a damaged input can fail only now; libvips names the loader in that message.
-    if (vipsMessage.contains(QLatin1String("load"), Qt::CaseInsensitive))
-        return ImageIOFailure::unreadable;
-    return ImageIOFailure::writeFailed;
+    return std::nullopt;
 }
 
 gint64 VipsTargetFile::onWrite(VipsTargetCustom*, const void* data, gint64 length, void* self) {

@@ -5,7 +5,7 @@
 #include "ImageIOFailure.h"
 #include "Vips.h"
 
-#include <QString>
+#include <optional>
 
 namespace karvo {
 
@@ -21,9 +21,10 @@ public:
     bool writeFailed() const { return m_writeFailed; }
     bool cancelled() const { return m_cancelled; }
 
-    // What a save into this target that threw `vipsMessage` amounts to. `stoppedByCancellation`: the
-    // computation was killed by a VipsCancellation watch.
-    ImageIOFailure failureOf(const QString& vipsMessage, bool stoppedByCancellation) const;
+    // What a save into this target that threw amounts to, as far as the target can tell: cancelled (also when
+    // a VipsCancellation watch stopped the computation) or writeFailed. None when the failure came from
+    // elsewhere: the decoding or the encoder.
+    std::optional<ImageIOFailure> failureOf(bool stoppedByCancellation) const;
 
 private:
     static gint64 onWrite(VipsTargetCustom* target, const void* data, gint64 length, void* self);

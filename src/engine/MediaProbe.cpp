@@ -37,6 +37,13 @@ public:
         m_thread.join();
     }
 
+    // True once the limit was reached or the caller cancelled; whatever the tool printed is then discarded.
+    bool stopped()
+    {
+        std::lock_guard lock(m_mutex);
+        return m_terminated;
+    }
+
 private:
     void run()
     {
@@ -102,12 +109,14 @@ std::optional<QJsonObject> MediaProbe::json(const QStringList& arguments, double
         return std::nullopt;
     QByteArray data;
     ChildProcess::Exit exit;
+    bool stopped = false;
     {
         Watchdog watchdog(process, timeout, isCancelled);
         data = ChildProcess::readAll(process.stdoutFd());
         exit = process.waitForExit();
+        stopped = watchdog.stopped();
     }
-    if (!exit.success())
+    if (stopped || !exit.success())
         return std::nullopt;
     QJsonParseError error{};
     const QJsonDocument doc = QJsonDocument::fromJson(data, &error);

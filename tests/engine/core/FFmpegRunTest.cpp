@@ -1,0 +1,159 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The argument lists are run through the real ffmpeg, so a list ffmpeg refuses fails here.
+#include "ConversionEngine.h"
+#include "MediaProbe.h"
+#include "Printers.h"
+#include "TestMedia.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace karvo;
+namespace TestMedia = karvo::test::TestMedia;
+
+namespace {
+
+class FFmpegRun : public ::testing::Test {
+protected:
+    // Runs ffmpeg the way the runner does (fixed prefix, then the built list); returns the exit code.
+    static int runFFmpeg(const QStringList& args) {
+        int code = -1;
+        TestMedia::run(QStringLiteral("ffmpeg"),
+                       QStringList{"-hide_banner", "-nostdin", "-nostats", "-loglevel", "error"} + args, &code);
+        return code;
+    }
+
+    // Builds the list for the platform encoder from a real probe, runs it, and probes the output.
+    std::optional<MediaInfo> convert(const ConversionOp& op, const QString& input, const QString& name) {
+        const QString output = dir.filePath(name);
+        const QStringList args = ConversionEngine::arguments(op, input, output, MediaProbe::probe(input));
+        EXPECT_FALSE(args.isEmpty());
+        EXPECT_EQ(runFFmpeg(args), 0) << args.join(' ').toStdString();
+        EXPECT_TRUE(QFileInfo::exists(output)) << output.toStdString();
+        return MediaProbe::probe(output);
+    }
+
+    static QJsonObject ffprobe(const QString& path) {
+        const QByteArray out = TestMedia::run(
+            QStringLiteral("ffprobe"), {"-v", "quiet", "-print_format", "json", "-show_format", "-show_streams", path});
+        return QJsonDocument::fromJson(out).object();
+    }
+
+    static QStringList streamTypes(const QString& path) {
+        QStringList types;
+        for (const QJsonValue& s : ffprobe(path).value("streams").toArray())
+            types << s.toObject().value("codec_type").toString();
+        return types;
+    }
+
+    QTemporaryDir dir;
+};
+
+TEST_F(FFmpegRun, OddSizedGifBecomesAnEvenSizedYuv420pMp4) {
+    const auto out = convert(ConversionOp::convert(OutputFormat::mp4), TestMedia::oddGif(), "odd.mp4");
+    ASSERT_TRUE(out.has_value());
+    EXPECT_EQ(out->width, 160);
+    EXPECT_EQ(out->height, 120);
+    const QJsonObject video = ffprobe(dir.filePath("odd.mp4")).value("streams").toArray().at(0).toObject();
+    EXPECT_EQ(video.value("codec_name").toString(), "h264");
+    EXPECT_EQ(video.value("pix_fmt").toString(), "yuv420p");
+}
+
+TEST_F(FFmpegRun, VideoOperationsProduceWhatTheyPromise) {
+    const QString clip = TestMedia::clip(2, 320, 240, true);
+    struct Row {
+        ConversionOp op;
+        const char* name;
+        int width;
+        int height;
+        double minDuration;
+        double maxDuration;
+        QStringList streams;
+    };
+    const Row rows[] = {
+        {ConversionOp::convert(OutputFormat::mov), "c.mov", 320, 240, 1.8, 2.2, {"video", "audio"}},
+        {ConversionOp::convert(OutputFormat::mkv), "c.mkv", 320, 240, 1.8, 2.2, {"video", "audio"}},
+        {ConversionOp::compress(28), "c compressed.mp4", 320, 240, 1.8, 2.2, {"video", "audio"}},
+        {ConversionOp::speed(2), "c fast.mp4", 320, 240, 0.9, 1.15, {"video", "audio"}},
+        {ConversionOp::speed(0.5), "c slow.mp4", 320, 240, 3.8, 4.3, {"video", "audio"}},
+        {ConversionOp::trim(0.5, 1.5), "c trimmed.mp4", 320, 240, 0.9, 1.15, {"video", "audio"}},
+        {ConversionOp::crop(10, 20, 100, 60), "c cropped.mp4", 100, 60, 1.8, 2.2, {"video", "audio"}},
+        {ConversionOp::crop(1, 1, 101, 61), "c cropped odd.mp4", 100, 60, 1.8, 2.2, {"video", "audio"}},
+        {ConversionOp::mute(), "c muted.mp4", 320, 240, 1.8, 2.2, {"video"}},
+        {ConversionOp::convert(OutputFormat::gif), "c.gif", 480, 360, 1.5, 2.2, {"video"}}, // scaled to 480 wide
+        {ConversionOp::convert(OutputFormat::mp3), "c.mp3", 0, 0, 1.8, 2.2, {"audio"}},
+        {ConversionOp::convert(OutputFormat::m4a), "c.m4a", 0, 0, 1.8, 2.2, {"audio"}},
+        {ConversionOp::snapshot(1.2345678), "c.png", 320, 240, 0, 0.1, {"video"}},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.op.describe().toStdString());
+        const auto out = convert(r.op, clip, QString::fromUtf8(r.name));
+        ASSERT_TRUE(out.has_value());
+        EXPECT_EQ(out->width, r.width);
+        EXPECT_EQ(out->height, r.height);
+        EXPECT_GE(out->duration, r.minDuration);
+        EXPECT_LE(out->duration, r.maxDuration);
+        EXPECT_EQ(streamTypes(dir.filePath(QString::fromUtf8(r.name))), r.streams);
+    }
+}
+
+TEST_F(FFmpegRun, SpeedOnASilentClipNeedsNoAudioFilter) {
+    const auto out = convert(ConversionOp::speed(4), TestMedia::clip(2, 320, 240, false), "silent fast.mp4");
+    ASSERT_TRUE(out.has_value());
+    EXPECT_FALSE(out->hasAudio);
+    EXPECT_NEAR(out->duration, 0.5, 0.15);
+}
+
+TEST_F(FFmpegRun, RemoveMetadataDropsTagsAndKeepsStreams) {
+    const QString tagged = dir.filePath("tagged.mp4");
+    ASSERT_TRUE(TestMedia::ffmpeg({"-i", TestMedia::clip(2, 320, 240, true), "-map", "0", "-c", "copy", "-metadata",
+                                   "title=Secret Title", "-metadata:s:a:0", "language=fra", tagged}));
+    ASSERT_EQ(ffprobe(tagged).value("format").toObject().value("tags").toObject().value("title").toString(),
+              "Secret Title");
+
+    const auto out = convert(ConversionOp::removeMetadata(), tagged, "clean.mp4");
+    ASSERT_TRUE(out.has_value());
+    const QJsonObject probe = ffprobe(dir.filePath("clean.mp4"));
+    EXPECT_FALSE(probe.value("format").toObject().value("tags").toObject().contains("title"));
+    for (const QJsonValue& s : probe.value("streams").toArray())
+        EXPECT_NE(s.toObject().value("tags").toObject().value("language").toString(), "fra");
+    EXPECT_EQ(streamTypes(dir.filePath("clean.mp4")), (QStringList{"video", "audio"}));
+}
+
+TEST_F(FFmpegRun, SplitSegmentsCutConsecutiveParts) {
+    const QString clip = TestMedia::clip(3, 320, 240, true);
+    const auto info = MediaProbe::probe(clip);
+    ASSERT_TRUE(info.has_value());
+    for (int i = 0; i < 2; ++i) {
+        const QString out = ConversionEngine::splitOutputPath(clip, i, dir.path());
+        EXPECT_EQ(QFileInfo(out).fileName(), QStringLiteral("clip-3s-320x240 Part 0%1.mp4").arg(i + 1));
+        const double start = 1.5 * i;
+        EXPECT_EQ(runFFmpeg(ConversionEngine::splitSegmentArguments(clip, out, start, start + 1.5, info)), 0);
+        const auto part = MediaProbe::probe(out);
+        ASSERT_TRUE(part.has_value());
+        EXPECT_NEAR(part->duration, 1.5, 0.2);
+        EXPECT_TRUE(part->hasAudio);
+    }
+}
+
+TEST_F(FFmpegRun, NeverOverwritesAnExistingOutput) {
+    const QString output = dir.filePath("taken.mp4");
+    {
+        QFile f(output);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("keep me");
+    }
+    const QString input = TestMedia::clip(2, 320, 240, true);
+    EXPECT_NE(runFFmpeg(ConversionEngine::arguments(ConversionOp::mute(), input, output, std::nullopt)), 0);
+    QFile f(output);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QByteArray("keep me"));
+}
+
+} // namespace

@@ -1,0 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# One resize through the image engine per run, so that bench/image-resize can time it like a command.
+add_executable(karvo-image-bench ${CMAKE_CURRENT_LIST_DIR}/ImageResizeBench.cpp)
+target_link_libraries(karvo-image-bench PRIVATE karvo_engine)
+karvo_set_warnings(karvo-image-bench)

@@ -4,19 +4,17 @@
 #include "ImageIOEngine.h"
 
 #include <QString>
-
 #include <cstdio>
 #include <cstdlib>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (argc != 4) {
         std::fprintf(stderr, "usage: karvo-image-bench INPUT OUTPUT EDGE\n");
         return 2;
     }
     const karvo::ImageWriteParameters params{karvo::ImageFormat::jpeg, 0.92, std::atoi(argv[3]), 0, false};
-    const auto error = karvo::ImageIOEngine::write(QString::fromLocal8Bit(argv[1]), QString::fromLocal8Bit(argv[2]),
-                                                   params, {});
+    const auto error =
+        karvo::ImageIOEngine::write(QString::fromLocal8Bit(argv[1]), QString::fromLocal8Bit(argv[2]), params, {});
     if (error) {
         std::fprintf(stderr, "failed: %s\n", qPrintable(error->detail));
         return 1;

@@ -168,7 +168,6 @@ void BackgroundRemover::setModelFoldersForTesting(const QStringList& folders) {
 
 std::optional<ImageIOError> BackgroundRemover::removeBackground(const QString& input, const QString& outputPng,
                                                                 const CancelCheck& isCancelled) {
-    VipsRuntime::ensureStarted();
     const auto cancelled = [&] {
         return isCancelled && isCancelled();
     };

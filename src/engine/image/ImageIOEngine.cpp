@@ -27,7 +27,8 @@ ImageIOError failure(ImageIOFailure kind, const QString& detail = {}) {
 }
 
 bool probeHeicEncoder() {
-    VipsRuntime::ensureStarted();
+    if (!VipsRuntime::ensureStarted())
+        return false;
     try {
         const vips::VImage probe = vips::VImage::black(16, 16, vips::VImage::option()->set("bands", 3));
         VipsBlob* blob =
@@ -205,7 +206,6 @@ void ImageIOEngine::setHeicWritableForTesting(std::optional<bool> writable) {
 
 std::optional<ImageIOError> ImageIOEngine::write(const QString& input, const QString& output,
                                                  const ImageWriteParameters& params, const CancelCheck& isCancelled) {
-    VipsRuntime::ensureStarted();
     const auto cancelled = [&] {
         return isCancelled && isCancelled();
     };

@@ -8,12 +8,13 @@
 namespace karvo {
 
 std::optional<ImageSource> ImageSource::open(const QString& path, QString* detail) {
-    VipsRuntime::ensureStarted();
     auto fail = [&](const QString& text) -> std::optional<ImageSource> {
         if (detail)
             *detail = text;
         return std::nullopt;
     };
+    if (!VipsRuntime::ensureStarted())
+        return fail(QStringLiteral("libvips is not available"));
     if (!QFileInfo(path).isFile())
         return fail(QStringLiteral("not a file"));
 

@@ -4,15 +4,20 @@
 #include "Vips.h"
 
 #include <QFile>
+#include <algorithm>
 #include <mutex>
 
 namespace karvo {
 
-void VipsRuntime::ensureStarted() {
+bool VipsRuntime::ensureStarted() {
     static std::once_flag once;
+    static bool started = false;
     std::call_once(once, [] {
-        if (VIPS_INIT("karvo") != 0)
-            qFatal("libvips cannot start: %s", vips_error_buffer());
+        if (VIPS_INIT("karvo") != 0) {
+            qWarning("libvips cannot start: %s", qPrintable(takeError()));
+            return;
+        }
+        started = true;
         // Every task reads a different file once, so libvips' operation cache would only hold memory and
         // open files; a file rewritten under the same name must never be served from it either.
         vips_cache_set_max(0);
@@ -23,6 +28,7 @@ void VipsRuntime::ensureStarted() {
         const int threads = std::max(2, vips_concurrency_get() / 2);
         vips_concurrency_set(threads);
     });
+    return started;
 }
 
 QString VipsRuntime::takeError() {

@@ -15,8 +15,7 @@
 
 // x265, under libheif, keeps a few allocations of its own for the life of the process; they are not ours to free.
 extern "C" const char* __lsan_default_suppressions();
-extern "C" const char* __lsan_default_suppressions()
-{
+extern "C" const char* __lsan_default_suppressions() {
     return "leak:libx265.so\n";
 }
 

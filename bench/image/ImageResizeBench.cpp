@@ -7,7 +7,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     if (argc != 4) {
         std::fprintf(stderr, "usage: karvo-image-bench INPUT OUTPUT EDGE\n");
         return 2;

@@ -4,6 +4,7 @@
 #include "ActionWords.h"
 #include "CliOutput.h"
 #include "ConversionEngine.h"
+#include "ConvertCommand.h"
 #include "DropIntake.h"
 #include "FFmpegLocator.h"
 #include "MediaProbe.h"
@@ -13,7 +14,6 @@
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
-
 #include <cmath>
 #include <cstdio>
 
@@ -48,16 +48,17 @@ CliApp::CliApp(QStringList arguments) : m_args(std::move(arguments)), m_out(stdo
 
 QString CliApp::usage()
 {
-    return QStringLiteral(
-               "Usage:\n"
-               "  karvo-cli probe FILE...          print what ffprobe reports about each file, as JSON\n"
-               "  karvo-cli plan [--json] ACTION FILE...\n"
-               "                                   show what Karvo would do: tasks, output names, ffmpeg\n"
-               "                                   arguments, tool requests and errors\n"
-               "  karvo-cli --help | --version\n"
-               "\n"
-               "ACTION is one of:\n  ") +
-           ActionWords::all().join(u' ') + u'\n';
+    return QStringLiteral("Usage:\n"
+                          "  karvo-cli probe FILE...          print what ffprobe reports about each file, as JSON\n"
+                          "  karvo-cli ACTION [OPTIONS] FILE...\n"
+                          "                                   convert the files, with live progress; Ctrl-C cancels\n"
+                          "  karvo-cli plan [--json] ACTION FILE...\n"
+                          "                                   show what Karvo would do: tasks, output names, ffmpeg\n"
+                          "                                   arguments, tool requests and errors\n"
+                          "  karvo-cli --help | --version\n"
+                          "\n"
+                          "ACTION is one of:\n  ") +
+           ActionWords::all().join(u' ') + QStringLiteral("\n\n") + ConvertCommand::optionsHelp();
 }
 
 int CliApp::fail(const QString& message, int status)
@@ -85,6 +86,14 @@ int CliApp::run()
         return probe(m_args.mid(1));
     if (command == u"plan")
         return plan(m_args.mid(1));
+    if (const auto action = ActionWords::parse(command)) {
+        QString error;
+        const auto options = ConvertCommand::parse(*action, m_args.mid(1), &error);
+        if (!options)
+            return fail(error + QStringLiteral("; see karvo-cli --help"));
+        ConvertCommand convert(*options, m_out, m_err);
+        return convert.run();
+    }
     return fail(QStringLiteral("unknown command '%1'; see karvo-cli --help").arg(command));
 }
 
@@ -123,7 +132,9 @@ int CliApp::plan(const QStringList& rawArgs)
 
     // Names are planned the way the task manager plans them, against the disk and against each other.
     QStringList reserved;
-    const auto isReserved = [&reserved](const QString& p) { return reserved.contains(p); };
+    const auto isReserved = [&reserved](const QString& p) {
+        return reserved.contains(p);
+    };
 
     QJsonArray enqueues, requests, errors;
     for (const DropPlan& plan : plans) {

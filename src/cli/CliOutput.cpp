@@ -7,8 +7,8 @@ namespace karvo::CliOutput {
 
 QJsonObject toJson(const MediaInfo& info)
 {
-    return QJsonObject{{"duration", info.duration},   {"width", info.width},       {"height", info.height},
-                       {"hasVideo", info.hasVideo},   {"hasAudio", info.hasAudio}, {"formatName", info.formatName}};
+    return QJsonObject{{"duration", info.duration}, {"width", info.width},       {"height", info.height},
+                       {"hasVideo", info.hasVideo}, {"hasAudio", info.hasAudio}, {"formatName", info.formatName}};
 }
 
 QString toolKindName(ToolKind kind)

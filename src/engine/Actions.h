@@ -5,7 +5,6 @@
 
 #include <QList>
 #include <QString>
-
 #include <cstddef>
 #include <functional>
 #include <optional>

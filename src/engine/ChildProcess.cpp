@@ -38,8 +38,7 @@ ChildProcess::~ChildProcess()
     closeFd(m_stderr);
 }
 
-QString ChildProcess::start(const QString& program, const QStringList& arguments, Output stdoutMode,
-                            Output stderrMode)
+QString ChildProcess::start(const QString& program, const QStringList& arguments, Output stdoutMode, Output stderrMode)
 {
     int outPipe[2] = {-1, -1};
     int errPipe[2] = {-1, -1};

@@ -3,7 +3,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-
 #include <algorithm>
 #include <cmath>
 
@@ -164,7 +163,8 @@ QStringList ConversionEngine::arguments(const ConversionOp& op, const QString& i
         QStringList args = QStringList{"-i", input} + avMaps +
                            videoFilter(QStringLiteral("setpts=PTS/") + trimZeros(s->factor), info, encoder);
         if (s->factor > 0 && (!info || info->hasAudio))
-            args << "-af" << atempoChain(s->factor) << "-c:a" << "aac";
+            args << "-af" << atempoChain(s->factor) << "-c:a"
+                 << "aac";
         return args + h264VideoArgs(18, encoder) + tail;
     }
     if (const auto* s = op.as<ops::Snapshot>()) {
@@ -174,8 +174,8 @@ QStringList ConversionEngine::arguments(const ConversionOp& op, const QString& i
     if (op.is<ops::Mute>())
         return QStringList{"-i", input, "-map", "0:V:0?", "-c", "copy", "-an"} + tail;
     if (op.is<ops::RemoveMetadata>()) {
-        return QStringList{"-i",           input, "-map",           "0",  "-map_metadata", "-1", "-map_metadata:s",
-                           "-1",           "-map_chapters", "-1", "-c", "copy"} +
+        return QStringList{"-i", input,           "-map", "0",  "-map_metadata", "-1", "-map_metadata:s",
+                           "-1", "-map_chapters", "-1",   "-c", "copy"} +
                tail;
     }
     // Image operations and split never run through this builder.

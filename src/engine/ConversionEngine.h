@@ -6,7 +6,6 @@
 
 #include <QString>
 #include <QStringList>
-
 #include <optional>
 
 namespace karvo {
@@ -46,7 +45,7 @@ public:
     // with " (n)" added while a file of that name exists.
     static QString splitOutputPath(const QString& input, int index, const QString& folder = QString());
 
-    static QString timeArg(double seconds);     // "%.3f"
+    static QString timeArg(double seconds);      // "%.3f"
     static QString snapshotTime(double seconds); // "%.6f" of the time truncated to whole microseconds
 };
 

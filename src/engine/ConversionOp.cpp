@@ -20,27 +20,51 @@ QString number(double x)
 
 OutputSuffix ConversionOp::outputSuffix(const QString& inputExt) const
 {
-    const auto preserving = [&] { return fileExtension(imageFormatPreserving(inputExt)); };
+    const auto preserving = [&] {
+        return fileExtension(imageFormatPreserving(inputExt));
+    };
     return std::visit(
         Overloaded{
-            [&](const ops::Convert& o) { return OutputSuffix{QString(), fileExtension(o.format)}; },
-            [&](const ops::ConvertImage& o) { return OutputSuffix{QString(), fileExtension(o.format)}; },
-            [&](const ops::Compress&) { return OutputSuffix{" Compressed", "mp4"}; },
+            [&](const ops::Convert& o) {
+                return OutputSuffix{QString(), fileExtension(o.format)};
+            },
+            [&](const ops::ConvertImage& o) {
+                return OutputSuffix{QString(), fileExtension(o.format)};
+            },
+            [&](const ops::Compress&) {
+                return OutputSuffix{" Compressed", "mp4"};
+            },
             [&](const ops::CompressImage&) {
                 return OutputSuffix{" Compressed", fileExtension(imageFormatCompressed(inputExt))};
             },
-            [&](const ops::ResizeImage&) { return OutputSuffix{" Resized", preserving()}; },
-            [&](const ops::Trim&) { return OutputSuffix{" Trimmed", "mp4"}; },
-            [&](const ops::Crop&) { return OutputSuffix{" Cropped", "mp4"}; },
-            [&](const ops::Speed&) { return OutputSuffix{" Speed", "mp4"}; },
-            [&](const ops::Snapshot&) { return OutputSuffix{" Snapshot", "png"}; },
+            [&](const ops::ResizeImage&) {
+                return OutputSuffix{" Resized", preserving()};
+            },
+            [&](const ops::Trim&) {
+                return OutputSuffix{" Trimmed", "mp4"};
+            },
+            [&](const ops::Crop&) {
+                return OutputSuffix{" Cropped", "mp4"};
+            },
+            [&](const ops::Speed&) {
+                return OutputSuffix{" Speed", "mp4"};
+            },
+            [&](const ops::Snapshot&) {
+                return OutputSuffix{" Snapshot", "png"};
+            },
             [&](const ops::Split&) { return OutputSuffix{}; },
-            [&](const ops::RotateImage&) { return OutputSuffix{" Rotated", preserving()}; },
+            [&](const ops::RotateImage&) {
+                return OutputSuffix{" Rotated", preserving()};
+            },
             [&](const ops::RemoveMetadata&) {
                 return OutputSuffix{" NoMeta", MediaExtensions::image().contains(inputExt) ? preserving() : inputExt};
             },
-            [&](const ops::RemoveBackground&) { return OutputSuffix{" NoBg", "png"}; },
-            [&](const ops::Mute&) { return OutputSuffix{" Muted", inputExt}; },
+            [&](const ops::RemoveBackground&) {
+                return OutputSuffix{" NoBg", "png"};
+            },
+            [&](const ops::Mute&) {
+                return OutputSuffix{" Muted", inputExt};
+            },
         },
         m_payload);
 }

@@ -4,7 +4,6 @@
 #include "MediaFormats.h"
 
 #include <QString>
-
 #include <type_traits>
 #include <utility>
 #include <variant>
@@ -82,10 +81,7 @@ public:
 
     // Implicit from any operation case, so `ConversionOp op = ops::Mute{}` reads naturally.
     template <typename T>
-        requires std::is_constructible_v<Payload, T>
-    ConversionOp(T op) : m_payload(std::move(op))
-    {
-    }
+    requires std::is_constructible_v<Payload, T> ConversionOp(T op) : m_payload(std::move(op)) {}
 
     static ConversionOp convert(OutputFormat f) { return ops::Convert{f}; }
     static ConversionOp convertImage(ImageFormat f) { return ops::ConvertImage{f}; }

@@ -4,7 +4,6 @@
 #include <QLocale>
 #include <QString>
 #include <QStringList>
-
 #include <concepts>
 #include <variant>
 
@@ -48,8 +47,7 @@ inline QString L(const char* key)
 }
 
 template <typename... Args>
-QString L(const char* key, const Args&... args)
-    requires(sizeof...(Args) > 0)
+QString L(const char* key, const Args&... args) requires(sizeof...(Args) > 0)
 {
     return Localization::format(Localization::lookUp(key), QList<LocalizedArg>{LocalizedArg(args)...},
                                 Localization::locale());

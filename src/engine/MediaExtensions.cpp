@@ -7,8 +7,9 @@ namespace karvo::MediaExtensions {
 
 const QSet<QString>& video()
 {
-    static const QSet<QString> set{"mp4", "mov", "mkv", "m4v", "avi", "webm", "wmv", "flv",  "ts",   "mts",  "m2ts", "3gp",
-                                   "mpg", "mpeg", "m2v", "ogv", "vob", "f4v", "asf", "rm", "rmvb", "divx", "gif"};
+    static const QSet<QString> set{"mp4", "mov", "mkv",  "m4v", "avi",  "webm", "wmv", "flv",
+                                   "ts",  "mts", "m2ts", "3gp", "mpg",  "mpeg", "m2v", "ogv",
+                                   "vob", "f4v", "asf",  "rm",  "rmvb", "divx", "gif"};
     return set;
 }
 
@@ -21,8 +22,8 @@ const QSet<QString>& audio()
 
 const QSet<QString>& image()
 {
-    static const QSet<QString> set{"jpg", "jpeg", "png", "webp", "heic", "heif", "tif",
-                                   "tiff", "bmp", "raw", "dng", "svg", "ico", "jfif"};
+    static const QSet<QString> set{"jpg",  "jpeg", "png", "webp", "heic", "heif", "tif",
+                                   "tiff", "bmp",  "raw", "dng",  "svg",  "ico",  "jfif"};
     return set;
 }
 

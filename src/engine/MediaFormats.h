@@ -3,7 +3,6 @@
 
 #include <QList>
 #include <QString>
-
 #include <optional>
 
 namespace karvo {

@@ -7,7 +7,6 @@
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
-
 #include <chrono>
 #include <cmath>
 #include <condition_variable>
@@ -166,8 +165,7 @@ MediaInfo MediaProbe::parse(const QJsonObject& root)
 std::optional<MediaInfo> MediaProbe::probe(const QString& path, double timeout, const CancelCheck& isCancelled)
 {
     // An absolute path keeps names such as "-x.mp4" or "concat:a.mp4" from being read as options or protocols.
-    const auto root =
-        json({"-show_format", "-show_streams", QFileInfo(path).absoluteFilePath()}, timeout, isCancelled);
+    const auto root = json({"-show_format", "-show_streams", QFileInfo(path).absoluteFilePath()}, timeout, isCancelled);
     if (!root)
         return std::nullopt;
     return parse(*root);
@@ -189,10 +187,10 @@ std::optional<double> MediaProbe::lastVideoFrameTime(const QString& path, double
     const double starts[2] = {std::max(duration - 10.0, 0.0), 0.0};
     for (int attempt = 0; attempt < 2; ++attempt) {
         const double s = starts[attempt];
-        const auto root = json({"-select_streams", "V:0", "-read_intervals", intervalStart(s) + u'%', "-show_frames",
-                                "-show_format", "-show_entries", "frame=best_effort_timestamp_time:format=start_time",
-                                absolute},
-                               defaultTimeout, isCancelled);
+        const auto root =
+            json({"-select_streams", "V:0", "-read_intervals", intervalStart(s) + u'%', "-show_frames", "-show_format",
+                  "-show_entries", "frame=best_effort_timestamp_time:format=start_time", absolute},
+                 defaultTimeout, isCancelled);
         if (!root)
             return std::nullopt;
         std::optional<double> latest;

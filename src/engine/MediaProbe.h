@@ -7,7 +7,6 @@
 #include <QJsonObject>
 #include <QString>
 #include <QStringList>
-
 #include <functional>
 #include <optional>
 

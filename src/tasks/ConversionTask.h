@@ -7,7 +7,6 @@
 #include <QString>
 #include <QStringList>
 #include <QUuid>
-
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -53,8 +52,8 @@ public:
 
     struct PublishResult {
         bool published = false;
-        int error = 0;            // errno of a failed move; 0 otherwise
-        QString destination;      // where the file went (may differ from the planned name, see below)
+        int error = 0;       // errno of a failed move; 0 otherwise
+        QString destination; // where the file went (may differ from the planned name, see below)
     };
     // Moves the staged file into place and, when `final`, marks the task done, in one hold of the lock,
     // so a task is never published after it was cancelled nor reported cancelled after publishing.

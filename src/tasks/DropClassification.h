@@ -7,7 +7,6 @@
 #include <QSet>
 #include <QString>
 #include <QStringList>
-
 #include <optional>
 
 namespace karvo {

@@ -41,7 +41,8 @@ QList<DropPlan> DropIntake::plan(const QStringList& paths, const RadialAction& a
     const QStringList supported = supportedFiles(paths);
     if (supported.isEmpty()) {
         DropPlan plan;
-        plan.errors.append({L("Unsupported file"), L("Karvo handles video, audio, and images. Other files are skipped.")});
+        plan.errors.append(
+            {L("Unsupported file"), L("Karvo handles video, audio, and images. Other files are skipped.")});
         return {plan};
     }
     QList<DroppedFile> images, media;

@@ -4,7 +4,6 @@
 #include "DropPlan.h"
 
 #include <QStringList>
-
 #include <functional>
 
 namespace karvo {

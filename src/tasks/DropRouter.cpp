@@ -49,13 +49,12 @@ DropPlan DropRouter::plan(const QList<DroppedFile>& files, const RadialAction& a
     DropPlan plan;
     Buckets buckets;
     for (const DroppedFile& file : files) {
-        const bool isImage =
-            !DropClassification::isDirectory(file.path) && [&] {
-                const QString ext = MediaExtensions::of(file.path);
-                return !DropClassification::videoExtensions().contains(ext) &&
-                       !DropClassification::audioExtensions().contains(ext) &&
-                       DropClassification::imageExtensions().contains(ext);
-            }();
+        const bool isImage = !DropClassification::isDirectory(file.path) && [&] {
+            const QString ext = MediaExtensions::of(file.path);
+            return !DropClassification::videoExtensions().contains(ext) &&
+                   !DropClassification::audioExtensions().contains(ext) &&
+                   DropClassification::imageExtensions().contains(ext);
+        }();
         if (isImage)
             planImage(file.path, action, plan.enqueues, plan.errors, buckets);
         else
@@ -113,8 +112,8 @@ void DropRouter::planAV(const QString& path, const std::optional<MediaInfo>& inf
         return;
     }
     if (!info || (!info->hasVideo && !info->hasAudio)) {
-        errors.append({L("Cannot read media"),
-                       L("Check that the file exists, is readable, and ffmpeg/ffprobe are installed.")});
+        errors.append(
+            {L("Cannot read media"), L("Check that the file exists, is readable, and ffmpeg/ffprobe are installed.")});
         return;
     }
     const QString name = QFileInfo(path).fileName();

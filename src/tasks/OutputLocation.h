@@ -4,7 +4,6 @@
 #include "ConversionOp.h"
 
 #include <QString>
-
 #include <functional>
 #include <optional>
 

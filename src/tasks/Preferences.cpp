@@ -7,7 +7,6 @@
 #include <QMutex>
 #include <QSettings>
 #include <QStandardPaths>
-
 #include <cmath>
 #include <limits>
 
@@ -23,7 +22,8 @@ QVariant fromJson(const QJsonValue& value)
 {
     if (value.isDouble()) {
         const double x = value.toDouble();
-        if (std::isfinite(x) && std::trunc(x) == x && std::abs(x) < static_cast<double>(std::numeric_limits<int>::max()))
+        if (std::isfinite(x) && std::trunc(x) == x &&
+            std::abs(x) < static_cast<double>(std::numeric_limits<int>::max()))
             return QVariant(static_cast<int>(x));
         // Larger whole numbers stay integers too (up to 2^53, the last one a double holds exactly).
         if (std::isfinite(x) && std::trunc(x) == x && std::abs(x) <= 9007199254740992.0)

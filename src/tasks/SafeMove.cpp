@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QUuid>
-
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
@@ -81,9 +80,9 @@ int copyAcross(const QString& source, const QString& destination)
 {
     const QByteArray from = QFile::encodeName(source);
     const QString folder = QFileInfo(destination).absolutePath();
-    const QByteArray temp = QFile::encodeName(folder + QStringLiteral("/.karvo-") +
-                                              QUuid::createUuid().toString(QUuid::WithoutBraces) +
-                                              QStringLiteral(".part"));
+    const QByteArray temp =
+        QFile::encodeName(folder + QStringLiteral("/.karvo-") + QUuid::createUuid().toString(QUuid::WithoutBraces) +
+                          QStringLiteral(".part"));
     const int out = ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (out < 0)
         return errno;

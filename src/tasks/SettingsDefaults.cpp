@@ -4,7 +4,6 @@
 #include "Preferences.h"
 
 #include <QMetaType>
-
 #include <algorithm>
 #include <cmath>
 #include <optional>

@@ -7,7 +7,6 @@
 #include <QFileInfo>
 #include <QMutex>
 #include <QUuid>
-
 #include <cerrno>
 #include <cstring>
 #include <sys/stat.h>

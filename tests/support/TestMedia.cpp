@@ -8,7 +8,6 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QUuid>
-
 #include <gtest/gtest.h>
 
 namespace karvo::test {
@@ -31,8 +30,8 @@ QString cached(const QString& name, Make make)
     const QString path = mediaDir() + u'/' + name;
     if (QFileInfo::exists(path))
         return path;
-    const QString tmp = mediaDir() + QStringLiteral("/.tmp-") + QUuid::createUuid().toString(QUuid::WithoutBraces) +
-                        u'-' + name;
+    const QString tmp =
+        mediaDir() + QStringLiteral("/.tmp-") + QUuid::createUuid().toString(QUuid::WithoutBraces) + u'-' + name;
     if (!make(tmp)) {
         QFile::remove(tmp);
         ADD_FAILURE() << "could not generate test media " << name.toStdString();
@@ -77,9 +76,11 @@ bool TestMedia::ffmpeg(const QStringList& args)
 QString TestMedia::clip1080()
 {
     return cached("clip1080.mp4", [](const QString& out) {
-        return ffmpeg({"-f", "lavfi", "-i", "testsrc2=size=1920x1080:rate=30:duration=3", "-f", "lavfi", "-i",
-                       "sine=frequency=440:duration=3", "-c:v", "libx264", "-preset", "ultrafast", "-pix_fmt",
-                       "yuv420p", "-c:a", "aac", "-shortest", "-f", "mp4", out});
+        return ffmpeg({"-f",        "lavfi",   "-i",      "testsrc2=size=1920x1080:rate=30:duration=3",
+                       "-f",        "lavfi",   "-i",      "sine=frequency=440:duration=3",
+                       "-c:v",      "libx264", "-preset", "ultrafast",
+                       "-pix_fmt",  "yuv420p", "-c:a",    "aac",
+                       "-shortest", "-f",      "mp4",     out});
     });
 }
 
@@ -88,9 +89,9 @@ namespace {
 bool rotatedCopy(const QString& out, const QString& rotateTag, const QString& container)
 {
     const QString plain = out + QStringLiteral(".plain.mp4");
-    const bool ok = TestMedia::ffmpeg({"-f", "lavfi", "-i", "testsrc2=size=1920x1080:rate=30:duration=1", "-f",
-                                       "lavfi", "-i", "sine=duration=1", "-c:v", "libx264", "-preset", "ultrafast",
-                                       "-pix_fmt", "yuv420p", "-c:a", "aac", "-shortest", plain}) &&
+    const bool ok = TestMedia::ffmpeg({"-f", "lavfi", "-i", "testsrc2=size=1920x1080:rate=30:duration=1", "-f", "lavfi",
+                                       "-i", "sine=duration=1", "-c:v", "libx264", "-preset", "ultrafast", "-pix_fmt",
+                                       "yuv420p", "-c:a", "aac", "-shortest", plain}) &&
                     TestMedia::ffmpeg({"-i", plain, "-map", "0", "-c", "copy", "-metadata:s:v:0",
                                        QStringLiteral("rotate=") + rotateTag, "-f", container, out});
     QFile::remove(plain);
@@ -112,10 +113,31 @@ QString TestMedia::rotated180()
 QString TestMedia::mp3WithCover()
 {
     return cached("cover.mp3", [](const QString& out) {
-        return ffmpeg({"-f", "lavfi", "-i", "sine=frequency=330:duration=2", "-f", "lavfi", "-i",
-                       "color=c=red:size=300x300:duration=1", "-frames:v", "1", "-map", "0:a", "-map", "1:v", "-c:a",
-                       "libmp3lame", "-c:v", "mjpeg", "-disposition:v:0", "attached_pic", "-id3v2_version", "3",
-                       "-f", "mp3", out});
+        return ffmpeg({"-f",
+                       "lavfi",
+                       "-i",
+                       "sine=frequency=330:duration=2",
+                       "-f",
+                       "lavfi",
+                       "-i",
+                       "color=c=red:size=300x300:duration=1",
+                       "-frames:v",
+                       "1",
+                       "-map",
+                       "0:a",
+                       "-map",
+                       "1:v",
+                       "-c:a",
+                       "libmp3lame",
+                       "-c:v",
+                       "mjpeg",
+                       "-disposition:v:0",
+                       "attached_pic",
+                       "-id3v2_version",
+                       "3",
+                       "-f",
+                       "mp3",
+                       out});
     });
 }
 
@@ -166,9 +188,20 @@ QString TestMedia::clip(double seconds, int width, int height, bool audio)
         QStringList args{"-f", "lavfi", "-i",
                          QStringLiteral("testsrc2=size=%1x%2:rate=25:duration=%3").arg(width).arg(height).arg(d)};
         if (audio)
-            args << "-f" << "lavfi" << "-i" << QStringLiteral("sine=duration=%1").arg(d) << "-c:a" << "aac";
-        args << "-c:v" << "libx264" << "-preset" << "ultrafast" << "-pix_fmt" << "yuv420p" << "-g" << "25"
-             << "-f" << "mp4" << out;
+            args << "-f"
+                 << "lavfi"
+                 << "-i" << QStringLiteral("sine=duration=%1").arg(d) << "-c:a"
+                 << "aac";
+        args << "-c:v"
+             << "libx264"
+             << "-preset"
+             << "ultrafast"
+             << "-pix_fmt"
+             << "yuv420p"
+             << "-g"
+             << "25"
+             << "-f"
+             << "mp4" << out;
         return ffmpeg(args);
     });
 }
@@ -184,8 +217,7 @@ QString writeScript(const QString& folder, const QString& name, const QString& b
     file.write(body.toUtf8());
     file.write("\n");
     file.close();
-    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup |
-                        QFile::ExeGroup);
+    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup);
     return path;
 }
 

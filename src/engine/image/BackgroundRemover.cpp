@@ -24,7 +24,8 @@ namespace karvo {
 
 namespace {
 std::mutex foldersMutex;
-QStringList& testFolders() {
+QStringList& testFolders()
+{
     static QStringList folders;
     return folders;
 }
@@ -35,12 +36,14 @@ constexpr double subjectThreshold = 0.5;
 // Below this spread the mask is flat and taken as it is instead of being stretched.
 constexpr double flatMask = 1e-6;
 
-ImageIOError failure(ImageIOFailure kind, const QString& detail = {}) {
+ImageIOError failure(ImageIOFailure kind, const QString& detail = {})
+{
     return ImageIOError{kind, ImageFormat::png, detail};
 }
 
 // 8-bit sRGB, alpha (if any) as the last band.
-vips::VImage toRgb8(vips::VImage image) {
+vips::VImage toRgb8(vips::VImage image)
+{
     const int sourceColourBands = image.has_alpha() ? image.bands() - 1 : image.bands();
     image = image.colourspace(VIPS_INTERPRETATION_sRGB);
     // A grey picture's profile does not describe the RGB it has become.
@@ -59,7 +62,8 @@ vips::VImage toRgb8(vips::VImage image) {
 // The model's input: the whole picture stretched to its input size, transparent parts over white, as a
 // 1 x 3 x H x W blob of normalised RGB.
 cv::Mat modelInput(const ImageSource& source, const SegmentationModel& model, const CancelCheck& isCancelled,
-                   bool& cancelled) {
+                   bool& cancelled)
+{
     const QSize size = model.inputSize();
     vips::VImage small = toRgb8(source.decodeUpright(size.width(), size.height(), VIPS_SIZE_FORCE));
     if (small.has_alpha())
@@ -96,7 +100,8 @@ cv::Mat modelInput(const ImageSource& source, const SegmentationModel& model, co
 }
 
 // The first output's first plane, or an empty matrix when the output has no usable shape.
-cv::Mat firstPlane(const cv::Mat& output) {
+cv::Mat firstPlane(const cv::Mat& output)
+{
     if (output.type() != CV_32F || output.total() == 0)
         return {};
     int h = 0, w = 0;
@@ -117,7 +122,8 @@ cv::Mat firstPlane(const cv::Mat& output) {
 
 // The alpha channel at `size` from the raw mask, stretched to full range as U²-Net does; none when the mask
 // finds no subject.
-std::optional<cv::Mat> alphaFromMask(cv::Mat mask, QSize size) {
+std::optional<cv::Mat> alphaFromMask(cv::Mat mask, QSize size)
+{
     cv::patchNaNs(mask, 0.0);
     double lo = 0, hi = 0;
     cv::minMaxLoc(mask, &lo, &hi);
@@ -133,7 +139,8 @@ std::optional<cv::Mat> alphaFromMask(cv::Mat mask, QSize size) {
 }
 
 // Nothing of the source's metadata is carried over; the colour profile describes the pixels and stays.
-vips::VImage withoutMetadata(vips::VImage image) {
+vips::VImage withoutMetadata(vips::VImage image)
+{
     image = image.copy();
     gchar** fields = vips_image_get_fields(image.get_image());
     for (gchar** f = fields; f && *f; ++f) {
@@ -147,7 +154,8 @@ vips::VImage withoutMetadata(vips::VImage image) {
 }
 } // namespace
 
-QStringList BackgroundRemover::modelFolders() {
+QStringList BackgroundRemover::modelFolders()
+{
     {
         const std::lock_guard lock(foldersMutex);
         if (!testFolders().isEmpty())
@@ -157,17 +165,20 @@ QStringList BackgroundRemover::modelFolders() {
             QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/karvo/models"))};
 }
 
-bool BackgroundRemover::isAvailable() {
+bool BackgroundRemover::isAvailable()
+{
     return SegmentationModel::find(modelFolders()).has_value();
 }
 
-void BackgroundRemover::setModelFoldersForTesting(const QStringList& folders) {
+void BackgroundRemover::setModelFoldersForTesting(const QStringList& folders)
+{
     const std::lock_guard lock(foldersMutex);
     testFolders() = folders;
 }
 
 std::optional<ImageIOError> BackgroundRemover::removeBackground(const QString& input, const QString& outputPng,
-                                                                const CancelCheck& isCancelled) {
+                                                                const CancelCheck& isCancelled)
+{
     const auto cancelled = [&] {
         return isCancelled && isCancelled();
     };

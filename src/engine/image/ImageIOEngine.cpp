@@ -22,11 +22,13 @@ std::atomic<int> heicOverride{-1}; // -1: probe, 0: cannot, 1: can
 
 constexpr int unknownSizeEdge = 16384;
 
-ImageIOError failure(ImageIOFailure kind, const QString& detail = {}) {
+ImageIOError failure(ImageIOFailure kind, const QString& detail = {})
+{
     return ImageIOError{kind, ImageFormat::png, detail};
 }
 
-bool probeHeicEncoder() {
+bool probeHeicEncoder()
+{
     if (!VipsRuntime::ensureStarted())
         return false;
     try {
@@ -42,7 +44,8 @@ bool probeHeicEncoder() {
 }
 
 // The longest edge to decode at: the requested edge, never more than the image has.
-int decodeEdge(std::optional<int> maxEdge, int longest) {
+int decodeEdge(std::optional<int> maxEdge, int longest)
+{
     if (maxEdge && *maxEdge >= 1)
         return longest < 1 ? *maxEdge : std::min(*maxEdge, longest);
     return longest < 1 ? unknownSizeEdge : longest;
@@ -50,7 +53,8 @@ int decodeEdge(std::optional<int> maxEdge, int longest) {
 
 // A quarter turn by +90 degrees is counter-clockwise (the top edge becomes the left edge); libvips' angles
 // turn clockwise.
-std::optional<VipsAngle> vipsAngle(int degrees) {
+std::optional<VipsAngle> vipsAngle(int degrees)
+{
     switch (((degrees % 360) + 360) % 360) {
     case 90:
         return VIPS_ANGLE_D270;
@@ -64,14 +68,16 @@ std::optional<VipsAngle> vipsAngle(int degrees) {
 }
 
 // Quality 0...1 (anything else clamped, NaN counts as 0) on the savers' 1...100 scale.
-int saverQuality(double quality) {
+int saverQuality(double quality)
+{
     const double q = std::isnan(quality) ? 0.0 : std::clamp(quality, 0.0, 1.0);
     return std::clamp(static_cast<int>(std::lround(q * 100.0)), 1, 100);
 }
 
 // Fields the savers would write that must not reach the output: XMP and text comments always, EXIF and IPTC
 // when stripping. The colour profile is never among them.
-bool dropsField(const char* name, bool strip) {
+bool dropsField(const char* name, bool strip)
+{
     const QByteArray field(name);
     if (field == "xmp-data" || field.startsWith("png-comment-") || field == "gif-comment")
         return true;
@@ -80,7 +86,8 @@ bool dropsField(const char* name, bool strip) {
     return field == "exif-data" || field.startsWith("exif-") || field == "iptc-data" || field == "jpeg-thumbnail-data";
 }
 
-double maxAlpha(const vips::VImage& image) {
+double maxAlpha(const vips::VImage& image)
+{
     switch (image.format()) {
     case VIPS_FORMAT_USHORT:
         return 65535.0;
@@ -92,7 +99,8 @@ double maxAlpha(const vips::VImage& image) {
     }
 }
 
-vips::VImage prepareForSave(vips::VImage image, const ImageWriteParameters& params) {
+vips::VImage prepareForSave(vips::VImage image, const ImageWriteParameters& params)
+{
     // JPEG has no transparency: transparent pixels become white rather than whatever colour they hide.
     if (params.format == ImageFormat::jpeg && image.has_alpha()) {
         const double white = maxAlpha(image);
@@ -113,7 +121,8 @@ vips::VImage prepareForSave(vips::VImage image, const ImageWriteParameters& para
 }
 
 std::optional<ImageIOError> save(const vips::VImage& image, const ImageSource& source, int edge, const QString& output,
-                                 const ImageWriteParameters& params, const CancelCheck& isCancelled) {
+                                 const ImageWriteParameters& params, const CancelCheck& isCancelled)
+{
     StagedFile file(output);
     if (file.fd() < 0)
         return failure(ImageIOFailure::writeFailed, file.error());
@@ -173,7 +182,8 @@ std::optional<ImageIOError> save(const vips::VImage& image, const ImageSource& s
 } // namespace
 
 std::optional<ImageWriteParameters> ImageIOEngine::parameters(const ConversionOp& op, const QString& inputExt,
-                                                              int rotateAngle) {
+                                                              int rotateAngle)
+{
     const auto lossyOr = [](ImageFormat format, double quality) -> std::optional<double> {
         return usesLossyQuality(format) ? std::optional<double>(quality) : std::nullopt;
     };
@@ -191,7 +201,8 @@ std::optional<ImageWriteParameters> ImageIOEngine::parameters(const ConversionOp
     return std::nullopt;
 }
 
-bool ImageIOEngine::canWrite(ImageFormat format) {
+bool ImageIOEngine::canWrite(ImageFormat format)
+{
     if (format != ImageFormat::heic)
         return true;
     if (const int forced = heicOverride.load(); forced >= 0)
@@ -200,12 +211,14 @@ bool ImageIOEngine::canWrite(ImageFormat format) {
     return heic;
 }
 
-void ImageIOEngine::setHeicWritableForTesting(std::optional<bool> writable) {
+void ImageIOEngine::setHeicWritableForTesting(std::optional<bool> writable)
+{
     heicOverride.store(writable ? (*writable ? 1 : 0) : -1);
 }
 
 std::optional<ImageIOError> ImageIOEngine::write(const QString& input, const QString& output,
-                                                 const ImageWriteParameters& params, const CancelCheck& isCancelled) {
+                                                 const ImageWriteParameters& params, const CancelCheck& isCancelled)
+{
     const auto cancelled = [&] {
         return isCancelled && isCancelled();
     };

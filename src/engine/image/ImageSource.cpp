@@ -7,7 +7,8 @@
 
 namespace karvo {
 
-std::optional<ImageSource> ImageSource::open(const QString& path, QString* detail) {
+std::optional<ImageSource> ImageSource::open(const QString& path, QString* detail)
+{
     auto fail = [&](const QString& text) -> std::optional<ImageSource> {
         if (detail)
             *detail = text;
@@ -45,7 +46,8 @@ std::optional<ImageSource> ImageSource::open(const QString& path, QString* detai
     return source;
 }
 
-vips::VImage ImageSource::decodeUpright(int width, int height, VipsSize size) const {
+vips::VImage ImageSource::decodeUpright(int width, int height, VipsSize size) const
+{
     // A truncated file fails instead of coming out partly grey; lesser damage is tolerated as everywhere.
     vips::VOption* options =
         vips::VImage::option()->set("height", height)->set("size", size)->set("fail_on", VIPS_FAIL_ON_TRUNCATED);
@@ -54,7 +56,8 @@ vips::VImage ImageSource::decodeUpright(int width, int height, VipsSize size) co
     return vips::VImage::thumbnail(m_fileName.constData(), width, options);
 }
 
-bool ImageSource::decodesCleanly(int edge) const {
+bool ImageSource::decodesCleanly(int edge) const
+{
     try {
         (void)decodeUpright(edge, edge, VIPS_SIZE_DOWN).avg();
         return true;

@@ -9,7 +9,8 @@ constexpr unsigned char app13 = 0xED; // Photoshop resources, where IPTC lives
 constexpr unsigned char startOfScan = 0xDA;
 constexpr unsigned char endOfImage = 0xD9;
 
-bool isMetadata(unsigned char marker, const QByteArray& payload) {
+bool isMetadata(unsigned char marker, const QByteArray& payload)
+{
     if (marker == app13)
         return true;
     if (marker != app1)
@@ -19,7 +20,8 @@ bool isMetadata(unsigned char marker, const QByteArray& payload) {
 }
 } // namespace
 
-std::optional<QByteArray> JpegMetadataFilter::withoutMetadata(const QByteArray& jpeg) {
+std::optional<QByteArray> JpegMetadataFilter::withoutMetadata(const QByteArray& jpeg)
+{
     const auto byte = [&](qsizetype i) {
         return static_cast<unsigned char>(jpeg[i]);
     };

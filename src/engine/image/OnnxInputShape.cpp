@@ -33,7 +33,8 @@ public:
     explicit Reader(Span span) : m_pos(span.data), m_end(span.data + span.size) {}
 
     // Next field; false at the end or on malformed data.
-    bool next(std::uint64_t& field, int& wire, std::uint64_t& varint, Span& bytes) {
+    bool next(std::uint64_t& field, int& wire, std::uint64_t& varint, Span& bytes)
+    {
         if (m_pos >= m_end)
             return false;
         std::uint64_t key = 0;
@@ -62,7 +63,8 @@ public:
     }
 
 private:
-    bool readVarint(std::uint64_t& value) {
+    bool readVarint(std::uint64_t& value)
+    {
         value = 0;
         for (int shift = 0; shift < 64 && m_pos < m_end; shift += 7) {
             const unsigned char byte = *m_pos++;
@@ -72,7 +74,8 @@ private:
         }
         return false;
     }
-    bool skip(qsizetype n) {
+    bool skip(qsizetype n)
+    {
         if (m_end - m_pos < n)
             return false;
         m_pos += n;
@@ -84,7 +87,8 @@ private:
 };
 
 // The first length-delimited field `wanted` of a message.
-std::optional<Span> child(Span message, std::uint64_t wanted) {
+std::optional<Span> child(Span message, std::uint64_t wanted)
+{
     Reader reader(message);
     std::uint64_t field = 0, varint = 0;
     int wire = 0;
@@ -97,7 +101,8 @@ std::optional<Span> child(Span message, std::uint64_t wanted) {
 }
 
 // Dimensions of a ValueInfoProto's tensor type; 0 stands for a dynamic dimension.
-std::vector<std::int64_t> dims(Span valueInfo) {
+std::vector<std::int64_t> dims(Span valueInfo)
+{
     std::vector<std::int64_t> result;
     const auto type = child(valueInfo, valueInfoType);
     const auto tensor = type ? child(*type, typeTensor) : std::nullopt;
@@ -126,7 +131,8 @@ std::vector<std::int64_t> dims(Span valueInfo) {
 }
 } // namespace
 
-std::optional<QSize> OnnxInputShape::parse(const unsigned char* data, qsizetype size) {
+std::optional<QSize> OnnxInputShape::parse(const unsigned char* data, qsizetype size)
+{
     const auto graph = child(Span{data, size}, modelGraph);
     if (!graph)
         return std::nullopt;
@@ -148,7 +154,8 @@ std::optional<QSize> OnnxInputShape::parse(const unsigned char* data, qsizetype 
     return std::nullopt;
 }
 
-std::optional<QSize> OnnxInputShape::read(const QString& modelPath) {
+std::optional<QSize> OnnxInputShape::read(const QString& modelPath)
+{
     QFile file(modelPath);
     if (!file.open(QIODevice::ReadOnly) || file.size() <= 0)
         return std::nullopt;

@@ -20,12 +20,14 @@ namespace karvo {
 namespace {
 constexpr int largestInput = 4096;
 
-bool validSize(double w, double h) {
+bool validSize(double w, double h)
+{
     return std::isfinite(w) && std::isfinite(h) && w >= 1 && h >= 1 && w <= largestInput && h <= largestInput &&
            w == std::floor(w) && h == std::floor(h);
 }
 
-std::optional<QSize> sizeFrom(const QJsonValue& value) {
+std::optional<QSize> sizeFrom(const QJsonValue& value)
+{
     double w = 0, h = 0;
     if (value.isDouble()) {
         w = h = value.toDouble();
@@ -43,7 +45,8 @@ std::optional<QSize> sizeFrom(const QJsonValue& value) {
     return QSize(static_cast<int>(w), static_cast<int>(h));
 }
 
-std::optional<std::array<double, 3>> tripleFrom(const QJsonValue& value, bool positive) {
+std::optional<std::array<double, 3>> tripleFrom(const QJsonValue& value, bool positive)
+{
     const QJsonArray array = value.toArray();
     if (!value.isArray() || array.size() != 3)
         return std::nullopt;
@@ -65,13 +68,15 @@ struct CacheEntry {
 };
 
 std::mutex cacheMutex;
-QHash<QString, CacheEntry>& cache() {
+QHash<QString, CacheEntry>& cache()
+{
     static QHash<QString, CacheEntry> entries;
     return entries;
 }
 } // namespace
 
-std::optional<SegmentationModel> SegmentationModel::load(const QString& path) {
+std::optional<SegmentationModel> SegmentationModel::load(const QString& path)
+{
     SegmentationModel model;
     model.m_path = path;
     bool sizeGiven = false;
@@ -125,7 +130,8 @@ std::optional<SegmentationModel> SegmentationModel::load(const QString& path) {
     return model;
 }
 
-std::optional<SegmentationModel> SegmentationModel::find(const QStringList& folders) {
+std::optional<SegmentationModel> SegmentationModel::find(const QStringList& folders)
+{
     for (const QString& folder : folders) {
         const QFileInfoList files =
             QDir(folder).entryInfoList({QStringLiteral("*.onnx")}, QDir::Files | QDir::Readable, QDir::Name);

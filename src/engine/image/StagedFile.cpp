@@ -13,13 +13,15 @@
 namespace karvo {
 
 namespace {
-QString systemError(const char* what) {
+QString systemError(const char* what)
+{
     return QStringLiteral("%1: %2").arg(QString::fromUtf8(what), QString::fromLocal8Bit(std::strerror(errno)));
 }
 
 // rename() would silently replace a file that appeared meanwhile; RENAME_NOREPLACE refuses, and where the file
 // system lacks it a hard link does the same.
-bool moveWithoutReplacing(const QByteArray& from, const QByteArray& to) {
+bool moveWithoutReplacing(const QByteArray& from, const QByteArray& to)
+{
     if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
         return true;
     if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP)
@@ -31,7 +33,8 @@ bool moveWithoutReplacing(const QByteArray& from, const QByteArray& to) {
 }
 } // namespace
 
-StagedFile::StagedFile(const QString& destination) : m_destination(destination) {
+StagedFile::StagedFile(const QString& destination) : m_destination(destination)
+{
     const QFileInfo info(destination);
     m_staged = info.absolutePath() + QStringLiteral("/.") + info.fileName() + u'.' +
                QUuid::createUuid().toString(QUuid::Id128).left(12) + QStringLiteral(".part");
@@ -40,12 +43,14 @@ StagedFile::StagedFile(const QString& destination) : m_destination(destination) 
         m_error = systemError("cannot create the output file");
 }
 
-StagedFile::~StagedFile() {
+StagedFile::~StagedFile()
+{
     if (!m_committed)
         abandon();
 }
 
-bool StagedFile::write(const void* data, qint64 size) {
+bool StagedFile::write(const void* data, qint64 size)
+{
     if (m_fd < 0)
         return false;
     const char* bytes = static_cast<const char*>(data);
@@ -63,7 +68,8 @@ bool StagedFile::write(const void* data, qint64 size) {
     return true;
 }
 
-bool StagedFile::commit() {
+bool StagedFile::commit()
+{
     if (m_fd < 0)
         return false;
     const int fd = m_fd;
@@ -80,7 +86,8 @@ bool StagedFile::commit() {
     return true;
 }
 
-void StagedFile::abandon() {
+void StagedFile::abandon()
+{
     if (m_fd >= 0) {
         ::close(m_fd);
         m_fd = -1;

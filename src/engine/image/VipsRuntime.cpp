@@ -9,7 +9,8 @@
 
 namespace karvo {
 
-bool VipsRuntime::ensureStarted() {
+bool VipsRuntime::ensureStarted()
+{
     static std::once_flag once;
     static bool started = false;
     std::call_once(once, [] {
@@ -31,13 +32,15 @@ bool VipsRuntime::ensureStarted() {
     return started;
 }
 
-QString VipsRuntime::takeError() {
+QString VipsRuntime::takeError()
+{
     QString text = QString::fromUtf8(vips_error_buffer()).trimmed();
     vips_error_clear();
     return text;
 }
 
-QByteArray VipsRuntime::fileName(const QString& path) {
+QByteArray VipsRuntime::fileName(const QString& path)
+{
     return QFile::encodeName(path);
 }
 

@@ -6,11 +6,13 @@
 namespace karvo {
 
 VipsTargetFile::VipsTargetFile(StagedFile& file, const CancelCheck& isCancelled)
-    : m_file(file), m_isCancelled(isCancelled), m_target(reinterpret_cast<VipsTarget*>(vips_target_custom_new())) {
+    : m_file(file), m_isCancelled(isCancelled), m_target(reinterpret_cast<VipsTarget*>(vips_target_custom_new()))
+{
     g_signal_connect(m_target.get_target(), "write", G_CALLBACK(&VipsTargetFile::onWrite), this);
 }
 
-std::optional<ImageIOFailure> VipsTargetFile::failureOf(bool stoppedByCancellation) const {
+std::optional<ImageIOFailure> VipsTargetFile::failureOf(bool stoppedByCancellation) const
+{
     if (stoppedByCancellation || m_cancelled)
         return ImageIOFailure::cancelled;
     if (m_writeFailed)
@@ -18,7 +20,8 @@ std::optional<ImageIOFailure> VipsTargetFile::failureOf(bool stoppedByCancellati
     return std::nullopt;
 }
 
-gint64 VipsTargetFile::onWrite(VipsTargetCustom*, const void* data, gint64 length, void* self) {
+gint64 VipsTargetFile::onWrite(VipsTargetCustom*, const void* data, gint64 length, void* self)
+{
     auto* sink = static_cast<VipsTargetFile*>(self);
     if (sink->m_isCancelled && sink->m_isCancelled()) {
         sink->m_cancelled = true;

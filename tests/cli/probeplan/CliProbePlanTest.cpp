@@ -13,7 +13,8 @@
 #include <gtest/gtest.h>
 #include <ostream>
 
-inline void PrintTo(const QString& s, std::ostream* os) {
+inline void PrintTo(const QString& s, std::ostream* os)
+{
     *os << '"' << s.toStdString() << '"';
 }
 
@@ -28,7 +29,8 @@ struct CliResult {
     QJsonObject json() const { return QJsonDocument::fromJson(out.toUtf8()).object(); }
 };
 
-CliResult runCli(const QStringList& args, const QString& workingDirectory = QString()) {
+CliResult runCli(const QStringList& args, const QString& workingDirectory = QString())
+{
     QProcess process;
     if (!workingDirectory.isEmpty())
         process.setWorkingDirectory(workingDirectory);
@@ -46,14 +48,16 @@ CliResult runCli(const QStringList& args, const QString& workingDirectory = QStr
     return result;
 }
 
-int runFFmpeg(const QStringList& args) {
+int runFFmpeg(const QStringList& args)
+{
     int code = -1;
     TestMedia::run(QStringLiteral("ffmpeg"), QStringList{"-hide_banner", "-nostdin", "-loglevel", "error"} + args,
                    &code);
     return code;
 }
 
-QStringList toStringList(const QJsonValue& array) {
+QStringList toStringList(const QJsonValue& array)
+{
     QStringList list;
     for (const QJsonValue& v : array.toArray())
         list << v.toString();
@@ -62,7 +66,8 @@ QStringList toStringList(const QJsonValue& array) {
 
 class CliProbePlan : public ::testing::Test {
 protected:
-    QString copy(const QString& source, const QString& name) {
+    QString copy(const QString& source, const QString& name)
+    {
         const QString target = dir.filePath(name);
         EXPECT_TRUE(QFile::copy(source, target)) << name.toStdString();
         return target;
@@ -71,7 +76,8 @@ protected:
     QTemporaryDir dir;
 };
 
-TEST_F(CliProbePlan, HelpAndVersion) {
+TEST_F(CliProbePlan, HelpAndVersion)
+{
     for (const QString flag : {"--help", "-h"}) {
         const CliResult help = runCli({flag});
         EXPECT_EQ(help.exitCode, 0);
@@ -84,7 +90,8 @@ TEST_F(CliProbePlan, HelpAndVersion) {
     EXPECT_EQ(version.err, "");
 }
 
-TEST_F(CliProbePlan, UsageErrorsExitWithTwo) {
+TEST_F(CliProbePlan, UsageErrorsExitWithTwo)
+{
     const QString clip = TestMedia::silentVideo();
     const QList<QStringList> rows = {
         {},
@@ -103,7 +110,8 @@ TEST_F(CliProbePlan, UsageErrorsExitWithTwo) {
     }
 }
 
-TEST_F(CliProbePlan, ProbePrintsOneJsonLinePerFile) {
+TEST_F(CliProbePlan, ProbePrintsOneJsonLinePerFile)
+{
     const CliResult r = runCli({"probe", TestMedia::rotatedClip(), TestMedia::mp3WithCover()});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     const QStringList lines = r.out.split('\n', Qt::SkipEmptyParts);
@@ -123,7 +131,8 @@ TEST_F(CliProbePlan, ProbePrintsOneJsonLinePerFile) {
     EXPECT_NEAR(cover.value("duration").toDouble(), 2.0, 0.15);
 }
 
-TEST_F(CliProbePlan, ProbeFailuresNameTheFileAndExitWithOne) {
+TEST_F(CliProbePlan, ProbeFailuresNameTheFileAndExitWithOne)
+{
     const QString truncated = TestMedia::truncated();
     const QString missing = dir.filePath("missing.mp4");
     const std::pair<QStringList, QString> rows[] = {
@@ -147,7 +156,8 @@ TEST_F(CliProbePlan, ProbeFailuresNameTheFileAndExitWithOne) {
     EXPECT_EQ(mixed.err.split('\n', Qt::SkipEmptyParts).size(), 1);
 }
 
-TEST_F(CliProbePlan, TrimPlanHoldsTheVideoAndRejectsTheImage) {
+TEST_F(CliProbePlan, TrimPlanHoldsTheVideoAndRejectsTheImage)
+{
     const QString mov = copy(TestMedia::clip(2, 320, 240, true), "a.mov");
     QFile png(dir.filePath("b.png"));
     ASSERT_TRUE(png.open(QIODevice::WriteOnly));
@@ -173,7 +183,8 @@ TEST_F(CliProbePlan, TrimPlanHoldsTheVideoAndRejectsTheImage) {
               "Karvo handles video, audio, and images. Other files are skipped.");
 }
 
-TEST_F(CliProbePlan, Mp4PlanOfAnOddSizedGifRunsInFFmpeg) {
+TEST_F(CliProbePlan, Mp4PlanOfAnOddSizedGifRunsInFFmpeg)
+{
     const QString gif = copy(TestMedia::oddGif(), "odd.gif");
     const CliResult r = runCli({"plan", "--json", "mp4", gif});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString() << r.out.toStdString();
@@ -199,7 +210,8 @@ TEST_F(CliProbePlan, Mp4PlanOfAnOddSizedGifRunsInFFmpeg) {
               dir.filePath("odd 2.mp4"));
 }
 
-TEST_F(CliProbePlan, NamesThatLookLikeOptionsOrProtocolsArePassedAbsolute) {
+TEST_F(CliProbePlan, NamesThatLookLikeOptionsOrProtocolsArePassedAbsolute)
+{
     const QString clip = TestMedia::clip(2, 320, 240, true);
     const QString dash = copy(clip, "-x.mp4");
     const QString concat = copy(clip, "concat:a.mp4");

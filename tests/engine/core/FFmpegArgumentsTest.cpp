@@ -17,11 +17,13 @@ const QString kGif = QStringLiteral(
     "fps=12,scale=480:-1:flags=lanczos,split[s0][s1];[s0]palettegen=max_colors=128[p];[s1][p]paletteuse=dither=bayer");
 const QString kEven = QStringLiteral("crop=trunc(iw/2)*2:trunc(ih/2)*2");
 
-QStringList vt(const QString& q) {
+QStringList vt(const QString& q)
+{
     return {"-c:v", "h264_videotoolbox", "-allow_sw", "1", "-q:v", q};
 }
 
-QStringList x264(const QString& crf) {
+QStringList x264(const QString& crf)
+{
     return {"-c:v", "libx264", "-preset", "veryfast", "-crf", crf, "-pix_fmt", "yuv420p"};
 }
 
@@ -37,7 +39,8 @@ struct ArgsCase {
     QStringList expected;
 };
 
-QList<ArgsCase> argumentCases() {
+QList<ArgsCase> argumentCases()
+{
     const QStringList maps{"-map", "0:V:0?", "-map", "0:a:0?"};
     const QStringList mp4Tail{"-c:a", "aac", "-b:a", "192k", "-movflags", "+faststart", "-n", OUT};
     const QStringList compressTail{"-c:a", "aac", "-b:a", "128k", "-movflags", "+faststart", "-n", OUT};
@@ -183,14 +186,16 @@ QList<ArgsCase> argumentCases() {
     };
 }
 
-TEST(FFmpegArguments, ExactListForEveryOperationAndEncoder) {
+TEST(FFmpegArguments, ExactListForEveryOperationAndEncoder)
+{
     for (const ArgsCase& c : argumentCases()) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(ConversionEngine::arguments(c.op, IN, OUT, c.info, c.encoder), c.expected);
     }
 }
 
-TEST(FFmpegArguments, EveryListEndsWithNoOverwriteAndTheOutput) {
+TEST(FFmpegArguments, EveryListEndsWithNoOverwriteAndTheOutput)
+{
     for (const ArgsCase& c : argumentCases()) {
         const QStringList args = ConversionEngine::arguments(c.op, IN, OUT, c.info, c.encoder);
         if (args.isEmpty())
@@ -208,7 +213,8 @@ TEST(FFmpegArguments, EveryListEndsWithNoOverwriteAndTheOutput) {
     }
 }
 
-TEST(FFmpegArguments, PlatformEncoderOnLinuxIsX264) {
+TEST(FFmpegArguments, PlatformEncoderOnLinuxIsX264)
+{
     EXPECT_EQ(ConversionEngine::platformEncoder(), H264Encoder::x264);
     EXPECT_EQ(ConversionEngine::h264VideoArgs(23), x264("23"));
     for (const ArgsCase& c : argumentCases()) {
@@ -218,7 +224,8 @@ TEST(FFmpegArguments, PlatformEncoderOnLinuxIsX264) {
     }
 }
 
-TEST(FFmpegArguments, VideoToolboxQualityFromCrf) {
+TEST(FFmpegArguments, VideoToolboxQualityFromCrf)
+{
     const std::pair<int, const char*> rows[] = {{18, "74"}, {20, "70"}, {23, "64"}, {28, "54"},
                                                 {44, "22"}, {45, "20"}, {46, "20"}, {51, "20"},
                                                 {6, "98"},  {5, "100"}, {0, "100"}, {-4, "100"}};
@@ -226,12 +233,14 @@ TEST(FFmpegArguments, VideoToolboxQualityFromCrf) {
         EXPECT_EQ(ConversionEngine::h264VideoArgs(crf, H264Encoder::videoToolbox), vt(q)) << "crf " << crf;
 }
 
-TEST(FFmpegArguments, X264CarriesTheCrfAsIs) {
+TEST(FFmpegArguments, X264CarriesTheCrfAsIs)
+{
     for (int crf : {0, 18, 20, 23, 28, 51})
         EXPECT_EQ(ConversionEngine::h264VideoArgs(crf, H264Encoder::x264), x264(QString::number(crf)));
 }
 
-TEST(FFmpegArguments, TrimZeros) {
+TEST(FFmpegArguments, TrimZeros)
+{
     const std::pair<double, const char*> rows[] = {
         {2.0, "2"},          {1.25, "1.25"}, {0.333333, "0.3333"}, {10.0, "10"},   {0.0, "0"},
         {100.0, "100"},      {0.5, "0.5"},   {1.99999, "2"},       {0.00001, "0"}, {-0.00001, "0"},
@@ -241,7 +250,8 @@ TEST(FFmpegArguments, TrimZeros) {
         EXPECT_EQ(ConversionEngine::trimZeros(x), QString::fromLatin1(text)) << x;
 }
 
-TEST(FFmpegArguments, AtempoChainKeepsEachStepWithinHalfToDouble) {
+TEST(FFmpegArguments, AtempoChainKeepsEachStepWithinHalfToDouble)
+{
     const std::pair<double, const char*> rows[] = {
         {1.5, "atempo=1.5"},
         {4, "atempo=2.0,atempo=2"},
@@ -258,7 +268,8 @@ TEST(FFmpegArguments, AtempoChainKeepsEachStepWithinHalfToDouble) {
         EXPECT_EQ(ConversionEngine::atempoChain(factor), QString::fromLatin1(chain)) << factor;
 }
 
-TEST(FFmpegArguments, TimeFormats) {
+TEST(FFmpegArguments, TimeFormats)
+{
     EXPECT_EQ(ConversionEngine::timeArg(1), "1.000");
     EXPECT_EQ(ConversionEngine::timeArg(2.5), "2.500");
     EXPECT_EQ(ConversionEngine::timeArg(3725.1234), "3725.123");
@@ -272,7 +283,8 @@ TEST(FFmpegArguments, TimeFormats) {
         EXPECT_EQ(ConversionEngine::snapshotTime(t), QString::fromLatin1(text)) << t;
 }
 
-TEST(FFmpegArguments, SplitSegmentLists) {
+TEST(FFmpegArguments, SplitSegmentLists)
+{
     const QStringList head{"-ss", "10.000", "-to", "20.000", "-i", IN, "-map", "0:V:0?", "-map", "0:a:0?"};
     const QStringList tail{"-c:a", "aac", "-n", OUT};
     EXPECT_EQ(ConversionEngine::splitSegmentArguments(IN, OUT, 10, 20, kEvenAV, H264Encoder::videoToolbox),
@@ -290,14 +302,16 @@ TEST(FFmpegArguments, SplitSegmentLists) {
 
 class SplitOutputPath : public ::testing::Test {
 protected:
-    void touch(const QString& name) {
+    void touch(const QString& name)
+    {
         QFile f(dir.filePath(name));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << name.toStdString();
     }
     QTemporaryDir dir;
 };
 
-TEST_F(SplitOutputPath, NumbersPartsFromOneWithTwoDigits) {
+TEST_F(SplitOutputPath, NumbersPartsFromOneWithTwoDigits)
+{
     const QString input = dir.filePath("Clip.mov");
     const std::pair<int, const char*> rows[] = {{0, "Clip Part 01.mp4"},
                                                 {1, "Clip Part 02.mp4"},
@@ -308,7 +322,8 @@ TEST_F(SplitOutputPath, NumbersPartsFromOneWithTwoDigits) {
         EXPECT_EQ(ConversionEngine::splitOutputPath(input, index), dir.filePath(name)) << index;
 }
 
-TEST_F(SplitOutputPath, TakenNamesGetACounter) {
+TEST_F(SplitOutputPath, TakenNamesGetACounter)
+{
     const QString input = dir.filePath("Clip.mov");
     touch("Clip Part 01.mp4");
     EXPECT_EQ(ConversionEngine::splitOutputPath(input, 0), dir.filePath("Clip Part 01 (2).mp4"));
@@ -317,7 +332,8 @@ TEST_F(SplitOutputPath, TakenNamesGetACounter) {
     EXPECT_EQ(ConversionEngine::splitOutputPath(input, 1), dir.filePath("Clip Part 02.mp4"));
 }
 
-TEST_F(SplitOutputPath, UsesTheGivenFolderAndKeepsUnusualNames) {
+TEST_F(SplitOutputPath, UsesTheGivenFolderAndKeepsUnusualNames)
+{
     QTemporaryDir other;
     EXPECT_EQ(ConversionEngine::splitOutputPath(dir.filePath("Clip.mov"), 2, other.path()),
               QDir(other.path()).filePath("Clip Part 03.mp4"));

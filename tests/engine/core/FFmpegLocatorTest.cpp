@@ -17,7 +17,8 @@ namespace {
 
 class FFmpegLocatorTest : public ::testing::Test {
 protected:
-    void TearDown() override {
+    void TearDown() override
+    {
         FFmpegLocator::setTestFolders({});
         qputenv("PATH", m_path);
     }
@@ -29,14 +30,16 @@ private:
     QByteArray m_path = qgetenv("PATH");
 };
 
-TEST_F(FFmpegLocatorTest, ExclusiveEmptyFolderMeansNoTools) {
+TEST_F(FFmpegLocatorTest, ExclusiveEmptyFolderMeansNoTools)
+{
     FFmpegLocator::setTestFolders({first.path()}, true);
     EXPECT_EQ(FFmpegLocator::path("ffmpeg"), QString());
     EXPECT_EQ(FFmpegLocator::path("ffprobe"), QString());
     EXPECT_EQ(FFmpegLocator::searchOrder("ffmpeg"), QStringList{first.path() + "/ffmpeg"});
 }
 
-TEST_F(FFmpegLocatorTest, TestFoldersComeFirstAndTheRealSearchFollows) {
+TEST_F(FFmpegLocatorTest, TestFoldersComeFirstAndTheRealSearchFollows)
+{
     const QString fake = writeScript(first.path(), "ffprobe", "exit 0");
     FFmpegLocator::setTestFolders({first.path()});
     EXPECT_EQ(FFmpegLocator::path("ffprobe"), fake);
@@ -50,7 +53,8 @@ TEST_F(FFmpegLocatorTest, TestFoldersComeFirstAndTheRealSearchFollows) {
     EXPECT_FALSE(FFmpegLocator::path("ffprobe").isEmpty());
 }
 
-TEST_F(FFmpegLocatorTest, FirstHitWinsAndNonExecutablesAreSkipped) {
+TEST_F(FFmpegLocatorTest, FirstHitWinsAndNonExecutablesAreSkipped)
+{
     QTemporaryDir third;
     // A plain file and a folder of the right name do not count.
     QFile plain(first.filePath("ffmpeg"));
@@ -66,7 +70,8 @@ TEST_F(FFmpegLocatorTest, FirstHitWinsAndNonExecutablesAreSkipped) {
     EXPECT_EQ(FFmpegLocator::path("ffmpeg"), third1);
 }
 
-TEST_F(FFmpegLocatorTest, SearchOrderIsHelpersThenSystemFoldersThenPath) {
+TEST_F(FFmpegLocatorTest, SearchOrderIsHelpersThenSystemFoldersThenPath)
+{
     qputenv("PATH", "/opt/one::/opt/two:");
     const QString helpers = QDir::cleanPath(QCoreApplication::applicationDirPath() + "/../libexec/karvo");
     EXPECT_EQ(FFmpegLocator::helpersFolder(), helpers);
@@ -80,7 +85,8 @@ TEST_F(FFmpegLocatorTest, SearchOrderIsHelpersThenSystemFoldersThenPath) {
     EXPECT_EQ(FFmpegLocator::searchOrder("ffmpeg").size(), 6);
 }
 
-TEST_F(FFmpegLocatorTest, NothingIsCached) {
+TEST_F(FFmpegLocatorTest, NothingIsCached)
+{
     FFmpegLocator::setTestFolders({first.path()}, true);
     EXPECT_EQ(FFmpegLocator::path("ffmpeg"), QString());
     const QString installed = writeScript(first.path(), "ffmpeg", "exit 0");

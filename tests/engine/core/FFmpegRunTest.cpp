@@ -22,7 +22,8 @@ namespace {
 class FFmpegRun : public ::testing::Test {
 protected:
     // Runs ffmpeg the way the runner does (fixed prefix, then the built list); returns the exit code.
-    static int runFFmpeg(const QStringList& args) {
+    static int runFFmpeg(const QStringList& args)
+    {
         int code = -1;
         TestMedia::run(QStringLiteral("ffmpeg"),
                        QStringList{"-hide_banner", "-nostdin", "-nostats", "-loglevel", "error"} + args, &code);
@@ -30,7 +31,8 @@ protected:
     }
 
     // Builds the list for the platform encoder from a real probe, runs it, and probes the output.
-    std::optional<MediaInfo> convert(const ConversionOp& op, const QString& input, const QString& name) {
+    std::optional<MediaInfo> convert(const ConversionOp& op, const QString& input, const QString& name)
+    {
         const QString output = dir.filePath(name);
         const QStringList args = ConversionEngine::arguments(op, input, output, MediaProbe::probe(input));
         EXPECT_FALSE(args.isEmpty());
@@ -39,13 +41,15 @@ protected:
         return MediaProbe::probe(output);
     }
 
-    static QJsonObject ffprobe(const QString& path) {
+    static QJsonObject ffprobe(const QString& path)
+    {
         const QByteArray out = TestMedia::run(
             QStringLiteral("ffprobe"), {"-v", "quiet", "-print_format", "json", "-show_format", "-show_streams", path});
         return QJsonDocument::fromJson(out).object();
     }
 
-    static QStringList streamTypes(const QString& path) {
+    static QStringList streamTypes(const QString& path)
+    {
         QStringList types;
         for (const QJsonValue& s : ffprobe(path).value("streams").toArray())
             types << s.toObject().value("codec_type").toString();
@@ -55,7 +59,8 @@ protected:
     QTemporaryDir dir;
 };
 
-TEST_F(FFmpegRun, OddSizedGifBecomesAnEvenSizedYuv420pMp4) {
+TEST_F(FFmpegRun, OddSizedGifBecomesAnEvenSizedYuv420pMp4)
+{
     const auto out = convert(ConversionOp::convert(OutputFormat::mp4), TestMedia::oddGif(), "odd.mp4");
     ASSERT_TRUE(out.has_value());
     EXPECT_EQ(out->width, 160);
@@ -65,7 +70,8 @@ TEST_F(FFmpegRun, OddSizedGifBecomesAnEvenSizedYuv420pMp4) {
     EXPECT_EQ(video.value("pix_fmt").toString(), "yuv420p");
 }
 
-TEST_F(FFmpegRun, VideoOperationsProduceWhatTheyPromise) {
+TEST_F(FFmpegRun, VideoOperationsProduceWhatTheyPromise)
+{
     const QString clip = TestMedia::clip(2, 320, 240, true);
     struct Row {
         ConversionOp op;
@@ -103,14 +109,16 @@ TEST_F(FFmpegRun, VideoOperationsProduceWhatTheyPromise) {
     }
 }
 
-TEST_F(FFmpegRun, SpeedOnASilentClipNeedsNoAudioFilter) {
+TEST_F(FFmpegRun, SpeedOnASilentClipNeedsNoAudioFilter)
+{
     const auto out = convert(ConversionOp::speed(4), TestMedia::clip(2, 320, 240, false), "silent fast.mp4");
     ASSERT_TRUE(out.has_value());
     EXPECT_FALSE(out->hasAudio);
     EXPECT_NEAR(out->duration, 0.5, 0.15);
 }
 
-TEST_F(FFmpegRun, RemoveMetadataDropsTagsAndKeepsStreams) {
+TEST_F(FFmpegRun, RemoveMetadataDropsTagsAndKeepsStreams)
+{
     const QString tagged = dir.filePath("tagged.mp4");
     ASSERT_TRUE(TestMedia::ffmpeg({"-i", TestMedia::clip(2, 320, 240, true), "-map", "0", "-c", "copy", "-metadata",
                                    "title=Secret Title", "-metadata:s:a:0", "language=fra", tagged}));
@@ -126,7 +134,8 @@ TEST_F(FFmpegRun, RemoveMetadataDropsTagsAndKeepsStreams) {
     EXPECT_EQ(streamTypes(dir.filePath("clean.mp4")), (QStringList{"video", "audio"}));
 }
 
-TEST_F(FFmpegRun, SplitSegmentsCutConsecutiveParts) {
+TEST_F(FFmpegRun, SplitSegmentsCutConsecutiveParts)
+{
     const QString clip = TestMedia::clip(3, 320, 240, true);
     const auto info = MediaProbe::probe(clip);
     ASSERT_TRUE(info.has_value());
@@ -142,7 +151,8 @@ TEST_F(FFmpegRun, SplitSegmentsCutConsecutiveParts) {
     }
 }
 
-TEST_F(FFmpegRun, NeverOverwritesAnExistingOutput) {
+TEST_F(FFmpegRun, NeverOverwritesAnExistingOutput)
+{
     const QString output = dir.filePath("taken.mp4");
     {
         QFile f(output);

@@ -20,7 +20,8 @@ struct FormatCase {
     QString expected;
 };
 
-TEST(LocalizationFormat, Specifiers) {
+TEST(LocalizationFormat, Specifiers)
+{
     const FormatCase cases[] = {
         {"Converting to %@", {"MP4"}, kEnglish, "Converting to MP4"},
         {"%@ has no audio to mute.", {"clip 100%.mov"}, kEnglish, "clip 100%.mov has no audio to mute."},
@@ -50,13 +51,15 @@ TEST(LocalizationFormat, Specifiers) {
         EXPECT_EQ(Localization::format(QString::fromUtf8(c.text), c.args, c.locale), c.expected) << c.text;
 }
 
-TEST(LocalizationFormat, TextWithoutArgumentsIsLeftAsWritten) {
+TEST(LocalizationFormat, TextWithoutArgumentsIsLeftAsWritten)
+{
     EXPECT_EQ(L("100% done"), "100% done");
     EXPECT_EQ(L("%d%% and %@"), "%d%% and %@");
     EXPECT_EQ(L("%d%%", 5), "5%");
 }
 
-TEST(LocalizationFormat, LFollowsTheInterfaceLocale) {
+TEST(LocalizationFormat, LFollowsTheInterfaceLocale)
+{
     EXPECT_EQ(L("%d files", 12), "12 files");
     Localization::setLocale(kArabic);
     EXPECT_EQ(L("%d files", 12), QString::fromUtf8("١٢ files"));

@@ -25,7 +25,8 @@ namespace {
 
 const QString kMp4Family = QStringLiteral("mov,mp4,m4a,3gp,3g2,mj2");
 
-QString writeFile(const QString& path, const QByteArray& content) {
+QString writeFile(const QString& path, const QByteArray& content)
+{
     QFile f(path);
     if (f.open(QIODevice::WriteOnly))
         f.write(content);
@@ -33,7 +34,8 @@ QString writeFile(const QString& path, const QByteArray& content) {
 }
 
 // Real ffprobe on generated media.
-TEST(MediaProbeReal, ReportsDisplayedSizeStreamsDurationAndContainer) {
+TEST(MediaProbeReal, ReportsDisplayedSizeStreamsDurationAndContainer)
+{
     struct Row {
         const char* name;
         std::function<QString()> file;
@@ -66,7 +68,8 @@ TEST(MediaProbeReal, ReportsDisplayedSizeStreamsDurationAndContainer) {
     }
 }
 
-TEST(MediaProbeReal, UnreadableInputsGiveNothing) {
+TEST(MediaProbeReal, UnreadableInputsGiveNothing)
+{
     QTemporaryDir dir;
     const QString text = writeFile(dir.filePath("fake.mp4"), "this is not a video, just some words\n");
     const QString empty = writeFile(dir.filePath("empty.mov"), {});
@@ -78,7 +81,8 @@ TEST(MediaProbeReal, UnreadableInputsGiveNothing) {
         EXPECT_EQ(MediaProbe::probe(path), std::nullopt) << name;
 }
 
-TEST(MediaProbeReal, NamesThatLookLikeOptionsOrProtocolsAreReadAsFiles) {
+TEST(MediaProbeReal, NamesThatLookLikeOptionsOrProtocolsAreReadAsFiles)
+{
     QTemporaryDir dir;
     const QString previous = QDir::currentPath();
     for (const QString name : {"-x.mp4", "concat:a.mp4", "file:b.mp4", "-"}) {
@@ -94,7 +98,8 @@ TEST(MediaProbeReal, NamesThatLookLikeOptionsOrProtocolsAreReadAsFiles) {
     QDir::setCurrent(previous);
 }
 
-TEST(MediaProbeReal, LastVideoFrameTime) {
+TEST(MediaProbeReal, LastVideoFrameTime)
+{
     QTemporaryDir dir;
     const QString four = TestMedia::clip(4, 160, 120, true);
     const QString twelve = TestMedia::clip(12, 160, 120, false);
@@ -127,7 +132,8 @@ TEST(MediaProbeReal, LastVideoFrameTime) {
     }
 }
 
-TEST(MediaProbeParse, IntervalStartKeepsAFractionalPart) {
+TEST(MediaProbeParse, IntervalStartKeepsAFractionalPart)
+{
     const std::pair<double, const char*> rows[] = {
         {50, "50.0"}, {0, "0.0"}, {12.5, "12.5"}, {2, "2.0"}, {0.25, "0.25"}};
     for (const auto& [x, text] : rows)
@@ -142,7 +148,8 @@ protected:
 
     void fakeProbe(const QString& body) { ASSERT_FALSE(writeScript(dir.path(), "ffprobe", body).isEmpty()); }
     QString log() const { return dir.filePath("log"); }
-    QString readLog() const {
+    QString readLog() const
+    {
         QFile f(log());
         return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
     }
@@ -150,7 +157,8 @@ protected:
     QTemporaryDir dir;
 };
 
-TEST_F(MediaProbeFake, PassesQuietJsonOptionsAndTheAbsolutePath) {
+TEST_F(MediaProbeFake, PassesQuietJsonOptionsAndTheAbsolutePath)
+{
     fakeProbe(QStringLiteral("printf '%s\\n' \"$@\" > '%1'\necho '{}'").arg(log()));
     const QString previous = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(dir.path()));
@@ -162,7 +170,8 @@ TEST_F(MediaProbeFake, PassesQuietJsonOptionsAndTheAbsolutePath) {
                            QDir(dir.path()).filePath("-i.mov")}));
 }
 
-TEST_F(MediaProbeFake, BadOutputOrFailureGivesNothing) {
+TEST_F(MediaProbeFake, BadOutputOrFailureGivesNothing)
+{
     const std::pair<const char*, QString> rows[] = {
         {"bad json", "echo '{\"streams\": [ {\"codec_type\": '"},
         {"exit 1 with good json", "echo '{\"streams\":[{\"codec_type\":\"audio\"}]}'; exit 1"},
@@ -177,7 +186,8 @@ TEST_F(MediaProbeFake, BadOutputOrFailureGivesNothing) {
     }
 }
 
-TEST_F(MediaProbeFake, ParsesStreamsDispositionRotationAndDuration) {
+TEST_F(MediaProbeFake, ParsesStreamsDispositionRotationAndDuration)
+{
     const std::pair<QString, MediaInfo> rows[] = {
         {R"({"format":{"format_name":"x"}})", MediaInfo{0, 0, 0, false, false, "x"}},
         {R"({"streams":[{"codec_type":"video","disposition":{"attached_pic":1},"width":300,"height":300},
@@ -208,7 +218,8 @@ TEST_F(MediaProbeFake, ParsesStreamsDispositionRotationAndDuration) {
     }
 }
 
-TEST_F(MediaProbeFake, LastFrameSearchStartsTenSecondsBeforeTheEndThenFromZero) {
+TEST_F(MediaProbeFake, LastFrameSearchStartsTenSecondsBeforeTheEndThenFromZero)
+{
     fakeProbe(QStringLiteral("printf '%s\\n' \"$@\" >> '%1'\necho '{\"frames\":[]}'").arg(log()));
     EXPECT_EQ(MediaProbe::lastVideoFrameTime(TestMedia::wav(), 62.5), std::nullopt);
     QStringList intervals;
@@ -224,7 +235,8 @@ TEST_F(MediaProbeFake, LastFrameSearchStartsTenSecondsBeforeTheEndThenFromZero) 
     EXPECT_EQ(readLog().count("-read_intervals"), 1) << "a short clip is searched from 0 once";
 }
 
-TEST_F(MediaProbeFake, LastFrameIsRelativeToTheStartTime) {
+TEST_F(MediaProbeFake, LastFrameIsRelativeToTheStartTime)
+{
     const std::pair<QString, std::optional<double>> rows[] = {
         {R"({"frames":[{"best_effort_timestamp_time":"10.5"},{"best_effort_timestamp_time":"N/A"},
             {"best_effort_timestamp_time":"11.25"},{"best_effort_timestamp_time":"11.0"}],
@@ -243,13 +255,15 @@ TEST_F(MediaProbeFake, LastFrameIsRelativeToTheStartTime) {
     }
 }
 
-TEST_F(MediaProbeFake, NoFFprobeGivesNothing) {
+TEST_F(MediaProbeFake, NoFFprobeGivesNothing)
+{
     EXPECT_EQ(MediaProbe::probe(TestMedia::wav()), std::nullopt);
     EXPECT_EQ(MediaProbe::lastVideoFrameTime(TestMedia::clip(4, 160, 120, true), 4), std::nullopt);
 }
 
 // A hanging probe: asked to stop at the limit; the trap records the request and ends the script at once.
-TEST_F(MediaProbeFake, HangingProbeIsAskedToStopAtTheLimit) {
+TEST_F(MediaProbeFake, HangingProbeIsAskedToStopAtTheLimit)
+{
     fakeProbe(QStringLiteral("trap 'echo term > \"%1\"; kill $! 2>/dev/null; exit 0' TERM\n"
                              "sleep 30 >/dev/null &\nwait")
                   .arg(log()));
@@ -263,7 +277,8 @@ TEST_F(MediaProbeFake, HangingProbeIsAskedToStopAtTheLimit) {
     EXPECT_LE(elapsed, 2.0);
 }
 
-TEST_F(MediaProbeFake, TimedOutProbeGivesNothingEvenWhenTheToolExitsCleanly) {
+TEST_F(MediaProbeFake, TimedOutProbeGivesNothingEvenWhenTheToolExitsCleanly)
+{
     // Valid output, then a hang; the tool exits 0 when asked to stop.
     fakeProbe(QStringLiteral("echo '{\"streams\":[{\"codec_type\":\"audio\"}]}'\n"
                              "trap 'kill $! 2>/dev/null; exit 0' TERM\nsleep 30 >/dev/null &\nwait"));
@@ -271,7 +286,8 @@ TEST_F(MediaProbeFake, TimedOutProbeGivesNothingEvenWhenTheToolExitsCleanly) {
     EXPECT_EQ(MediaProbe::probe(TestMedia::wav(), 30, [] { return true; }), std::nullopt);
 }
 
-TEST_F(MediaProbeFake, ProbeIgnoringTheStopRequestIsKilledTwoSecondsLater) {
+TEST_F(MediaProbeFake, ProbeIgnoringTheStopRequestIsKilledTwoSecondsLater)
+{
     fakeProbe("trap '' TERM\nexec sleep 30");
     QElapsedTimer timer;
     timer.start();
@@ -282,7 +298,8 @@ TEST_F(MediaProbeFake, ProbeIgnoringTheStopRequestIsKilledTwoSecondsLater) {
     EXPECT_LE(elapsed, 5.0);
 }
 
-TEST_F(MediaProbeFake, CancellationStopsTheProbeAndIsAskedOffTheCallingThread) {
+TEST_F(MediaProbeFake, CancellationStopsTheProbeAndIsAskedOffTheCallingThread)
+{
     fakeProbe(QStringLiteral("trap 'echo term > \"%1\"; kill $! 2>/dev/null; exit 0' TERM\n"
                              "sleep 30 >/dev/null &\nwait")
                   .arg(log()));

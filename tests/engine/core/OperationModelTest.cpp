@@ -19,7 +19,8 @@ struct SuffixCase {
     QString ext;
 };
 
-TEST(OutputSuffix, MatchesTheNamingTable) {
+TEST(OutputSuffix, MatchesTheNamingTable)
+{
     const SuffixCase cases[] = {
         {ConversionOp::convert(OutputFormat::mp4), "mov", "", "mp4"},
         {ConversionOp::convert(OutputFormat::mkv), "mp4", "", "mkv"},
@@ -62,7 +63,8 @@ TEST(OutputSuffix, MatchesTheNamingTable) {
     }
 }
 
-TEST(OutputFormats, RawValuesRoundTripExactly) {
+TEST(OutputFormats, RawValuesRoundTripExactly)
+{
     const QList<OutputFormat> formats = allOutputFormats();
     ASSERT_EQ(formats, (QList<OutputFormat>{OutputFormat::mp4, OutputFormat::mkv, OutputFormat::gif, OutputFormat::mp3,
                                             OutputFormat::m4a, OutputFormat::mov}));
@@ -76,7 +78,8 @@ TEST(OutputFormats, RawValuesRoundTripExactly) {
         EXPECT_EQ(outputFormatFromRaw(bad), std::nullopt) << bad;
 }
 
-TEST(ImageFormats, RawValuesExtensionsAndLossiness) {
+TEST(ImageFormats, RawValuesExtensionsAndLossiness)
+{
     ASSERT_EQ(allImageFormats(), (QList<ImageFormat>{ImageFormat::jpeg, ImageFormat::png, ImageFormat::heic}));
     struct Row {
         ImageFormat format;
@@ -95,7 +98,8 @@ TEST(ImageFormats, RawValuesExtensionsAndLossiness) {
         EXPECT_EQ(imageFormatFromRaw(bad), std::nullopt) << bad;
 }
 
-TEST(ImageFormats, PreservingAndCompressedMappingsIgnoreCase) {
+TEST(ImageFormats, PreservingAndCompressedMappingsIgnoreCase)
+{
     struct Row {
         QString ext;
         ImageFormat preserving;
@@ -116,7 +120,8 @@ TEST(ImageFormats, PreservingAndCompressedMappingsIgnoreCase) {
     }
 }
 
-TEST(ToolActions, RawValuesZeroToTenOnly) {
+TEST(ToolActions, RawValuesZeroToTenOnly)
+{
     const ToolAction expected[] = {
         ToolAction::compress,        ToolAction::removeMeta, ToolAction::mute,  ToolAction::trim,   ToolAction::crop,
         ToolAction::speed,           ToolAction::snapshot,   ToolAction::split, ToolAction::resize, ToolAction::rotate,
@@ -127,13 +132,15 @@ TEST(ToolActions, RawValuesZeroToTenOnly) {
         EXPECT_EQ(toolActionFromRaw(raw), std::nullopt) << raw;
 }
 
-TEST(ToolKinds, ListedInRequestOrder) {
+TEST(ToolKinds, ListedInRequestOrder)
+{
     EXPECT_EQ(allToolKinds(),
               (QList<ToolKind>{ToolKind::compressVideo, ToolKind::compressImage, ToolKind::resizeImage, ToolKind::trim,
                                ToolKind::crop, ToolKind::speed, ToolKind::snapshot, ToolKind::split}));
 }
 
-TEST(RadialActions, EqualityAndHashLookAtTheCaseAndItsPayloadOnly) {
+TEST(RadialActions, EqualityAndHashLookAtTheCaseAndItsPayloadOnly)
+{
     const QList<RadialAction> all = {
         RadialAction::format(OutputFormat::mp4),      RadialAction::format(OutputFormat::mkv),
         RadialAction::imageFormat(ImageFormat::jpeg), RadialAction::imageFormat(ImageFormat::png),
@@ -149,7 +156,8 @@ TEST(RadialActions, EqualityAndHashLookAtTheCaseAndItsPayloadOnly) {
     EXPECT_EQ(set.count(RadialAction::tool(ToolAction::mute)), 0u);
 }
 
-TEST(ConversionOps, EqualityComparesCaseAndPayload) {
+TEST(ConversionOps, EqualityComparesCaseAndPayload)
+{
     EXPECT_EQ(ConversionOp::trim(1, 2.5), ConversionOp::trim(1, 2.5));
     EXPECT_NE(ConversionOp::trim(1, 2.5), ConversionOp::trim(1, 3));
     EXPECT_NE(ConversionOp::compress(20), ConversionOp::compress(23));
@@ -159,7 +167,8 @@ TEST(ConversionOps, EqualityComparesCaseAndPayload) {
     EXPECT_EQ(ConversionOp::mute(), ConversionOp(ops::Mute{}));
 }
 
-TEST(ConversionOps, ImageEngineCarriesImageOperationsAndImageMetadata) {
+TEST(ConversionOps, ImageEngineCarriesImageOperationsAndImageMetadata)
+{
     struct Row {
         ConversionOp op;
         QString ext;
@@ -185,7 +194,8 @@ TEST(ConversionOps, ImageEngineCarriesImageOperationsAndImageMetadata) {
             << r.op.describe().toStdString() << " on " << r.ext.toStdString();
 }
 
-TEST(ConversionOps, ProgressTitles) {
+TEST(ConversionOps, ProgressTitles)
+{
     const std::pair<ConversionOp, QString> rows[] = {
         {ConversionOp::convert(OutputFormat::mp4), "Converting to MP4"},
         {ConversionOp::convert(OutputFormat::m4a), "Converting to M4A"},

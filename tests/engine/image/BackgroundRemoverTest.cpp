@@ -26,12 +26,14 @@ struct Normalisation {
 };
 constexpr Normalisation imageNetRed{0.485, 0.229};
 
-double rawMask(double red, Normalisation n) {
+double rawMask(double red, Normalisation n)
+{
     return 1.0 / (1.0 + std::exp(-gain * ((red / 255.0 - n.mean) / n.deviation)));
 }
 
 // The alpha the model's mask gives a flat region of `red`, once the mask is stretched over [lo, hi].
-double expectedAlpha(double red, double loRed, double hiRed, Normalisation n) {
+double expectedAlpha(double red, double loRed, double hiRed, Normalisation n)
+{
     const double lo = rawMask(loRed, n);
     const double hi = rawMask(hiRed, n);
     return (rawMask(red, n) - lo) / (hi - lo) * 255.0;
@@ -39,14 +41,16 @@ double expectedAlpha(double red, double loRed, double hiRed, Normalisation n) {
 
 class BackgroundRemoverTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         ASSERT_TRUE(m_models.isValid());
         ASSERT_TRUE(m_out.isValid());
         BackgroundRemover::setModelFoldersForTesting({m_models.path()});
     }
     void TearDown() override { BackgroundRemover::setModelFoldersForTesting({}); }
 
-    void install(const QString& model, const QString& name, const QByteArray& sidecar = {}) {
+    void install(const QString& model, const QString& name, const QByteArray& sidecar = {})
+    {
         ASSERT_TRUE(QFile::copy(model, m_models.path() + u'/' + name + ".onnx"));
         if (!sidecar.isEmpty()) {
             QFile file(m_models.path() + u'/' + name + ".json");
@@ -55,12 +59,14 @@ protected:
         }
     }
     QString out(const QString& name) const { return m_out.path() + u'/' + name; }
-    QStringList leftovers() const {
+    QStringList leftovers() const
+    {
         return QDir(m_out.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
     }
     // Three flat vertical bands whose red channels differ; green and blue are set so that reading the
     // channels in BGR order would give a different mask.
-    QString bands(const QString& name, int w, int h) const {
+    QString bands(const QString& name, int w, int h) const
+    {
         vips::VImage image = vips::VImage::black(w, h, vips::VImage::option()->set("bands", 3)).copy_memory();
         image.draw_rect({255, 40, 0}, 0, 0, w / 3, h, vips::VImage::option()->set("fill", true));
         image.draw_rect({128, 90, 255}, w / 3, 0, w / 3, h, vips::VImage::option()->set("fill", true));
@@ -70,7 +76,8 @@ protected:
             .pngsave(QFile::encodeName(path).constData());
         return path;
     }
-    static std::optional<ImageIOFailure> failureOf(const std::optional<ImageIOError>& error) {
+    static std::optional<ImageIOFailure> failureOf(const std::optional<ImageIOError>& error)
+    {
         return error ? std::optional(error->failure) : std::nullopt;
     }
 
@@ -79,7 +86,8 @@ protected:
 };
 } // namespace
 
-TEST_F(BackgroundRemoverTest, WithoutAModelNothingIsOffered) {
+TEST_F(BackgroundRemoverTest, WithoutAModelNothingIsOffered)
+{
     BackgroundRemover::setModelFoldersForTesting({});
     const QStringList folders = BackgroundRemover::modelFolders();
     ASSERT_EQ(folders.size(), 2);
@@ -103,7 +111,8 @@ TEST_F(BackgroundRemoverTest, WithoutAModelNothingIsOffered) {
     EXPECT_TRUE(BackgroundRemover::isAvailable());
 }
 
-TEST_F(BackgroundRemoverTest, CutsOutTheSubjectAtFullSizeWithTheModelsDeclaredInput) {
+TEST_F(BackgroundRemoverTest, CutsOutTheSubjectAtFullSizeWithTheModelsDeclaredInput)
+{
     // The model only runs at the 40x24 it declares, so success shows the declared size was read.
     install(ImageFixtures::segmentationModel(40, 24, gain, 0, false), "red");
     const QString input = bands("odd.png", 301, 203);
@@ -121,7 +130,8 @@ TEST_F(BackgroundRemoverTest, CutsOutTheSubjectAtFullSizeWithTheModelsDeclaredIn
     EXPECT_EQ(std::vector<double>(middle.begin(), middle.begin() + 3), (std::vector<double>{128, 90, 255}));
 }
 
-TEST_F(BackgroundRemoverTest, SidecarSetsInputSizeAndNormalisation) {
+TEST_F(BackgroundRemoverTest, SidecarSetsInputSizeAndNormalisation)
+{
     const Normalisation half{0.5, 0.5};
     install(ImageFixtures::segmentationModel(64, 48, gain, 0, true), "dynamic",
             R"({"inputSize": [64, 48], "mean": [0.5, 0.5, 0.5], "std": [0.5, 0.5, 0.5]})");
@@ -145,7 +155,8 @@ TEST_F(BackgroundRemoverTest, SidecarSetsInputSizeAndNormalisation) {
     EXPECT_FALSE(BackgroundRemover::isAvailable());
 }
 
-TEST_F(BackgroundRemoverTest, ResultIsUprightWithoutMetadata) {
+TEST_F(BackgroundRemoverTest, ResultIsUprightWithoutMetadata)
+{
     install(ImageFixtures::segmentationModel(40, 24, gain, 0, false), "red");
     ASSERT_EQ(BackgroundRemover::removeBackground(ImageFixtures::portrait(), out("p.png"), {}), std::nullopt);
     EXPECT_EQ(ImageFixtures::size(out("p.png")), QSize(400, 600));
@@ -158,7 +169,8 @@ TEST_F(BackgroundRemoverTest, ResultIsUprightWithoutMetadata) {
         EXPECT_FALSE(ImageFixtures::hasGroup(meta, group)) << group;
 }
 
-TEST_F(BackgroundRemoverTest, TransparentPartsOfTheSourceStayTransparent) {
+TEST_F(BackgroundRemoverTest, TransparentPartsOfTheSourceStayTransparent)
+{
     install(ImageFixtures::segmentationModel(40, 24, gain, 0, false), "red");
     vips::VImage rgb = vips::VImage::black(200, 100, vips::VImage::option()->set("bands", 3)).copy_memory();
     rgb.draw_rect({255, 0, 0}, 0, 0, 150, 100, vips::VImage::option()->set("fill", true));
@@ -175,7 +187,8 @@ TEST_F(BackgroundRemoverTest, TransparentPartsOfTheSourceStayTransparent) {
     EXPECT_LT(ImageFixtures::pixel(out("a.png"), 185, 50)[3], 15);
 }
 
-TEST_F(BackgroundRemoverTest, FailuresLeaveNothingBehind) {
+TEST_F(BackgroundRemoverTest, FailuresLeaveNothingBehind)
+{
     install(ImageFixtures::segmentationModel(40, 24, gain, 0, false), "red");
 
     // Nowhere does the mask reach one half: no subject.

@@ -6,12 +6,14 @@
 
 using namespace karvo;
 
-TEST(BatchCrop, ScalesTheRectangleToTheFrame) {
+TEST(BatchCrop, ScalesTheRectangleToTheFrame)
+{
     EXPECT_EQ(BatchCrop::pixels(QRectF(0.1, 0.1, 0.5, 0.5), 1920, 1080), (PixelRect{192, 108, 960, 540}));
     EXPECT_EQ(BatchCrop::pixels(QRectF(0, 0, 1, 1), 1280, 720), (PixelRect{0, 0, 1280, 720}));
 }
 
-TEST(BatchCrop, SizesAreEvenAndAtLeastTwo) {
+TEST(BatchCrop, SizesAreEvenAndAtLeastTwo)
+{
     // 0.5 x 1282 = 641 rounds down to even.
     EXPECT_EQ(BatchCrop::pixels(QRectF(0, 0, 0.5, 0.5), 1282, 720), (PixelRect{0, 0, 640, 360}));
     // Halves round away from zero before evening: 0.25 x 10 = 2.5 -> 3 -> 2.
@@ -20,7 +22,8 @@ TEST(BatchCrop, SizesAreEvenAndAtLeastTwo) {
     EXPECT_EQ(BatchCrop::pixels(QRectF(0.5, 0.5, 0.0001, 0.0001), 100, 100), (PixelRect{50, 50, 2, 2}));
 }
 
-TEST(BatchCrop, StaysInsideTheFrame) {
+TEST(BatchCrop, StaysInsideTheFrame)
+{
     EXPECT_EQ(BatchCrop::pixels(QRectF(0.9, 0, 0.3, 1), 1000, 500), (PixelRect{700, 0, 300, 500}));
     EXPECT_EQ(BatchCrop::pixels(QRectF(-0.2, -0.1, 0.5, 0.5), 1000, 500), (PixelRect{0, 0, 500, 250}));
     // A rectangle larger than the frame is cut to the largest even size that fits, so the crop is valid.
@@ -29,7 +32,8 @@ TEST(BatchCrop, StaysInsideTheFrame) {
     EXPECT_EQ(BatchCrop::pixels(QRectF(0.6, 0.6, -0.5, -0.5), 1920, 1080), (PixelRect{192, 108, 960, 540}));
 }
 
-TEST(BatchCrop, NoCropForEmptyFramesOrNonNumbers) {
+TEST(BatchCrop, NoCropForEmptyFramesOrNonNumbers)
+{
     EXPECT_EQ(BatchCrop::pixels(QRectF(0, 0, 1, 1), 0, 1080), std::nullopt);
     EXPECT_EQ(BatchCrop::pixels(QRectF(0, 0, 1, 1), 1920, -1), std::nullopt);
     EXPECT_EQ(BatchCrop::pixels(QRectF(0, 0, 1, 1), 1, 1080), std::nullopt);

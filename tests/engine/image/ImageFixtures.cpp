@@ -15,14 +15,16 @@
 
 // x265, under libheif, keeps a few allocations of its own for the life of the process; they are not ours to free.
 extern "C" const char* __lsan_default_suppressions();
-extern "C" const char* __lsan_default_suppressions() {
+extern "C" const char* __lsan_default_suppressions()
+{
     return "leak:libx265.so\n";
 }
 
 namespace karvo::test {
 
 namespace {
-QString mediaDir() {
+QString mediaDir()
+{
     QString dir = qEnvironmentVariable("KARVO_TEST_MEDIA_DIR");
     if (dir.isEmpty())
         dir = QDir::tempPath() + QStringLiteral("/karvo-test-media");
@@ -32,7 +34,8 @@ QString mediaDir() {
 
 // Generated once under a private name, then renamed, so parallel test processes never see a partial file.
 template <typename Make>
-QString cached(const QString& name, Make make) {
+QString cached(const QString& name, Make make)
+{
     VipsRuntime::ensureStarted();
     const QString path = mediaDir() + QStringLiteral("/image-v1-") + name;
     if (QFileInfo::exists(path))
@@ -56,12 +59,14 @@ QString cached(const QString& name, Make make) {
     return path;
 }
 
-QByteArray native(const QString& path) {
+QByteArray native(const QString& path)
+{
     return QFile::encodeName(path);
 }
 
 // A photo-like picture: smooth colour gradients with grain, so that JPEG quality matters.
-vips::VImage photoPixels(int w, int h) {
+vips::VImage photoPixels(int w, int h)
+{
     const vips::VImage xy = vips::VImage::xyz(w, h);
     const vips::VImage r = xy[0] * (255.0 / w);
     const vips::VImage g = xy[1] * (255.0 / h);
@@ -72,13 +77,15 @@ vips::VImage photoPixels(int w, int h) {
         .copy(vips::VImage::option()->set("interpretation", VIPS_INTERPRETATION_sRGB));
 }
 
-vips::VImage solid(int w, int h, std::vector<double> rgb) {
+vips::VImage solid(int w, int h, std::vector<double> rgb)
+{
     return (vips::VImage::black(w, h, vips::VImage::option()->set("bands", 3)) + rgb)
         .cast(VIPS_FORMAT_UCHAR)
         .copy(vips::VImage::option()->set("interpretation", VIPS_INTERPRETATION_sRGB));
 }
 
-bool exiftool(const QStringList& args) {
+bool exiftool(const QStringList& args)
+{
     int code = -1;
     TestMedia::run(QStringLiteral("exiftool"), QStringList{"-q", "-q", "-overwrite_original"} + args, &code);
     return code == 0;
@@ -89,21 +96,25 @@ const QStringList photoTags{"-Make=KarvoCam",       "-DateTimeOriginal=2024:05:0
                             "-GPSLongitude=11.575", "-GPSLongitudeRef=E",
                             "-IPTC:Keywords=karvo", "-XMP-dc:Title=private title"};
 
-bool taggedPhoto(const QString& out, int orientation) {
+bool taggedPhoto(const QString& out, int orientation)
+{
     photoPixels(4000, 3000).jpegsave(native(out).constData(), vips::VImage::option()->set("Q", 90));
     return exiftool(photoTags + QStringList{QStringLiteral("-Orientation#=%1").arg(orientation), out});
 }
 } // namespace
 
-QString ImageFixtures::photo4000() {
+QString ImageFixtures::photo4000()
+{
     return cached("photo4000.jpg", [](const QString& out) { return taggedPhoto(out, 1); });
 }
 
-QString ImageFixtures::photo4000Turned() {
+QString ImageFixtures::photo4000Turned()
+{
     return cached("photo4000-turned.jpg", [](const QString& out) { return taggedPhoto(out, 6); });
 }
 
-QString ImageFixtures::portrait() {
+QString ImageFixtures::portrait()
+{
     return cached("portrait.jpg", [](const QString& out) {
         // Orientation 6 displays the stored picture turned a quarter clockwise, so the stored bottom-left
         // corner becomes the displayed top-left, and the stored top-right the displayed bottom-right.
@@ -115,7 +126,8 @@ QString ImageFixtures::portrait() {
     });
 }
 
-QString ImageFixtures::taggedWithProfile() {
+QString ImageFixtures::taggedWithProfile()
+{
     return cached("tagged-profile.jpg", [](const QString& out) {
         const vips::VImage withProfile =
             photoPixels(640, 480).icc_transform("srgb", vips::VImage::option()->set("input_profile", "srgb"));
@@ -124,7 +136,8 @@ QString ImageFixtures::taggedWithProfile() {
     });
 }
 
-QString ImageFixtures::pngWithAlpha() {
+QString ImageFixtures::pngWithAlpha()
+{
     return cached("alpha.png", [](const QString& out) {
         vips::VImage rgb = solid(800, 600, {0, 255, 0}).copy_memory();
         rgb.draw_rect({0, 0, 255}, 0, 0, 400, 600, vips::VImage::option()->set("fill", true));
@@ -135,7 +148,8 @@ QString ImageFixtures::pngWithAlpha() {
     });
 }
 
-QString ImageFixtures::quadrants() {
+QString ImageFixtures::quadrants()
+{
     return cached("quadrants.png", [](const QString& out) {
         vips::VImage image = solid(600, 400, {255, 255, 255}).copy_memory();
         image.draw_rect({255, 0, 0}, 0, 0, 300, 200, vips::VImage::option()->set("fill", true));
@@ -146,7 +160,8 @@ QString ImageFixtures::quadrants() {
     });
 }
 
-QString ImageFixtures::heic() {
+QString ImageFixtures::heic()
+{
     return cached("photo.heic", [](const QString& out) {
         photoPixels(640, 480).heifsave(native(out).constData(),
                                        vips::VImage::option()->set("compression", VIPS_FOREIGN_HEIF_COMPRESSION_HEVC));
@@ -154,35 +169,40 @@ QString ImageFixtures::heic() {
     });
 }
 
-QString ImageFixtures::webp() {
+QString ImageFixtures::webp()
+{
     return cached("photo.webp", [](const QString& out) {
         photoPixels(320, 200).webpsave(native(out).constData());
         return true;
     });
 }
 
-QString ImageFixtures::tiff() {
+QString ImageFixtures::tiff()
+{
     return cached("photo.tiff", [](const QString& out) {
         photoPixels(320, 200).tiffsave(native(out).constData());
         return true;
     });
 }
 
-QString ImageFixtures::bmp() {
+QString ImageFixtures::bmp()
+{
     return cached("photo.bmp", [](const QString& out) {
         photoPixels(160, 90).magicksave(native(out).constData(), vips::VImage::option()->set("format", "bmp"));
         return true;
     });
 }
 
-QString ImageFixtures::ico() {
+QString ImageFixtures::ico()
+{
     return cached("icon.ico", [](const QString& out) {
         photoPixels(64, 48).magicksave(native(out).constData(), vips::VImage::option()->set("format", "ico"));
         return true;
     });
 }
 
-QString ImageFixtures::svg() {
+QString ImageFixtures::svg()
+{
     return cached("drawing.svg", [](const QString& out) {
         QFile file(out);
         return file.open(QIODevice::WriteOnly) &&
@@ -191,14 +211,16 @@ QString ImageFixtures::svg() {
     });
 }
 
-QString ImageFixtures::tinyOdd() {
+QString ImageFixtures::tinyOdd()
+{
     return cached("tiny.jpg", [](const QString& out) {
         photoPixels(5, 3).jpegsave(native(out).constData());
         return true;
     });
 }
 
-QString ImageFixtures::corruptJpeg() {
+QString ImageFixtures::corruptJpeg()
+{
     return cached("corrupt.jpg", [](const QString& out) {
         QFile file(out);
         QByteArray bytes("\xFF\xD8\xFF\xE0", 4);
@@ -208,7 +230,8 @@ QString ImageFixtures::corruptJpeg() {
     });
 }
 
-QString ImageFixtures::truncatedJpeg() {
+QString ImageFixtures::truncatedJpeg()
+{
     return cached("truncated.jpg", [](const QString& out) {
         const QString whole = out + QStringLiteral(".whole.jpg");
         photoPixels(1200, 900).jpegsave(native(whole).constData());
@@ -223,14 +246,16 @@ QString ImageFixtures::truncatedJpeg() {
     });
 }
 
-QString ImageFixtures::emptyFile() {
+QString ImageFixtures::emptyFile()
+{
     return cached("empty.png", [](const QString& out) {
         QFile file(out);
         return file.open(QIODevice::WriteOnly);
     });
 }
 
-QString ImageFixtures::segmentationModel(int width, int height, double gain, double bias, bool dynamic) {
+QString ImageFixtures::segmentationModel(int width, int height, double gain, double bias, bool dynamic)
+{
     const QString name = QStringLiteral("model-%1x%2-g%3-b%4%5.onnx")
                              .arg(width)
                              .arg(height)
@@ -250,12 +275,14 @@ QString ImageFixtures::segmentationModel(int width, int height, double gain, dou
     });
 }
 
-QJsonObject ImageFixtures::metadata(const QString& path) {
+QJsonObject ImageFixtures::metadata(const QString& path)
+{
     const QByteArray json = TestMedia::run(QStringLiteral("exiftool"), {"-j", "-G1", "-a", "-n", path});
     return QJsonDocument::fromJson(json).array().at(0).toObject();
 }
 
-bool ImageFixtures::hasGroup(const QJsonObject& metadata, const QString& prefix) {
+bool ImageFixtures::hasGroup(const QJsonObject& metadata, const QString& prefix)
+{
     for (auto it = metadata.begin(); it != metadata.end(); ++it) {
         if (it.key().startsWith(prefix))
             return true;
@@ -263,28 +290,34 @@ bool ImageFixtures::hasGroup(const QJsonObject& metadata, const QString& prefix)
     return false;
 }
 
-QSize ImageFixtures::size(const QString& path) {
+QSize ImageFixtures::size(const QString& path)
+{
     const vips::VImage image = vips::VImage::new_from_file(native(path).constData());
     return QSize(image.width(), image.height());
 }
 
-int ImageFixtures::bands(const QString& path) {
+int ImageFixtures::bands(const QString& path)
+{
     return vips::VImage::new_from_file(native(path).constData()).bands();
 }
 
-std::vector<double> ImageFixtures::pixel(const QString& path, int x, int y) {
+std::vector<double> ImageFixtures::pixel(const QString& path, int x, int y)
+{
     return vips::VImage::new_from_file(native(path).constData()).getpoint(x, y);
 }
 
-bool ImageFixtures::isRed(const std::vector<double>& rgb) {
+bool ImageFixtures::isRed(const std::vector<double>& rgb)
+{
     return rgb.size() >= 3 && rgb[0] > 200 && rgb[1] < 60 && rgb[2] < 60;
 }
 
-bool ImageFixtures::isGreen(const std::vector<double>& rgb) {
+bool ImageFixtures::isGreen(const std::vector<double>& rgb)
+{
     return rgb.size() >= 3 && rgb[0] < 60 && rgb[1] > 200 && rgb[2] < 60;
 }
 
-bool ImageFixtures::isBlue(const std::vector<double>& rgb) {
+bool ImageFixtures::isBlue(const std::vector<double>& rgb)
+{
     return rgb.size() >= 3 && rgb[0] < 60 && rgb[1] < 60 && rgb[2] > 200;
 }
 

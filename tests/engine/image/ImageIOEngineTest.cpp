@@ -20,34 +20,41 @@ namespace {
 class ImageIOEngineTest : public ::testing::Test {
 protected:
     QString out(const QString& name) const { return m_dir.path() + u'/' + name; }
-    QStringList leftovers() const {
+    QStringList leftovers() const
+    {
         return QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
     }
     static std::optional<ImageIOError> run(const QString& input, const QString& output,
-                                           const ImageWriteParameters& params, const CancelCheck& cancel = {}) {
+                                           const ImageWriteParameters& params, const CancelCheck& cancel = {})
+    {
         return ImageIOEngine::write(input, output, params, cancel);
     }
-    static std::optional<ImageIOFailure> failureOf(const std::optional<ImageIOError>& error) {
+    static std::optional<ImageIOFailure> failureOf(const std::optional<ImageIOError>& error)
+    {
         return error ? std::optional(error->failure) : std::nullopt;
     }
 
     QTemporaryDir m_dir;
 };
 
-ImageWriteParameters jpeg(std::optional<double> quality = 0.9) {
+ImageWriteParameters jpeg(std::optional<double> quality = 0.9)
+{
     return ImageWriteParameters{ImageFormat::jpeg, quality, std::nullopt, 0, false};
 }
 
-ImageWriteParameters png() {
+ImageWriteParameters png()
+{
     return ImageWriteParameters{ImageFormat::png, std::nullopt, std::nullopt, 0, false};
 }
 
-ImageWriteParameters rotated(int degrees) {
+ImageWriteParameters rotated(int degrees)
+{
     return ImageWriteParameters{ImageFormat::png, std::nullopt, std::nullopt, degrees, false};
 }
 } // namespace
 
-TEST(ImageIOEngineParameters, FollowTheOperationAndTheInputKind) {
+TEST(ImageIOEngineParameters, FollowTheOperationAndTheInputKind)
+{
     using P = ImageWriteParameters;
     const auto params = [](const ConversionOp& op, const char* ext, int angle = 90) {
         return ImageIOEngine::parameters(op, QString::fromLatin1(ext), angle);
@@ -70,7 +77,8 @@ TEST(ImageIOEngineParameters, FollowTheOperationAndTheInputKind) {
     EXPECT_EQ(params(ConversionOp::mute(), "mp4"), std::nullopt);
 }
 
-TEST_F(ImageIOEngineTest, ResizingAPhotoKeepsExifGpsAndIptcButNotXmp) {
+TEST_F(ImageIOEngineTest, ResizingAPhotoKeepsExifGpsAndIptcButNotXmp)
+{
     const auto params = ImageIOEngine::parameters(ConversionOp::resizeImage(1920), "jpg", 0);
     ASSERT_TRUE(params);
     ASSERT_EQ(run(ImageFixtures::photo4000(), out("a.jpg"), *params), std::nullopt);
@@ -85,7 +93,8 @@ TEST_F(ImageIOEngineTest, ResizingAPhotoKeepsExifGpsAndIptcButNotXmp) {
     EXPECT_EQ(leftovers(), QStringList{"a.jpg"});
 }
 
-TEST_F(ImageIOEngineTest, TurnedPhotosComeOutUprightWithOrientationOne) {
+TEST_F(ImageIOEngineTest, TurnedPhotosComeOutUprightWithOrientationOne)
+{
     // Stored 4000x3000 with orientation 6: upright and fitted into 1920 it is 1440x1920.
     auto params = ImageIOEngine::parameters(ConversionOp::resizeImage(1920), "jpg", 0);
     ASSERT_EQ(run(ImageFixtures::photo4000Turned(), out("turned.jpg"), *params), std::nullopt);
@@ -109,7 +118,8 @@ TEST_F(ImageIOEngineTest, TurnedPhotosComeOutUprightWithOrientationOne) {
     }
 }
 
-TEST_F(ImageIOEngineTest, ImagesAreNeverEnlarged) {
+TEST_F(ImageIOEngineTest, ImagesAreNeverEnlarged)
+{
     const ImageWriteParameters params{ImageFormat::png, std::nullopt, 1920, 0, false};
     ASSERT_EQ(run(ImageFixtures::pngWithAlpha(), out("a.png"), params), std::nullopt);
     EXPECT_EQ(ImageFixtures::size(out("a.png")), QSize(800, 600));
@@ -126,7 +136,8 @@ TEST_F(ImageIOEngineTest, ImagesAreNeverEnlarged) {
     EXPECT_EQ(ImageFixtures::size(out("tiny1.png")).width(), 1);
 }
 
-TEST_F(ImageIOEngineTest, RemovingMetadataLeavesNoExifIptcOrGpsButKeepsTheColourProfile) {
+TEST_F(ImageIOEngineTest, RemovingMetadataLeavesNoExifIptcOrGpsButKeepsTheColourProfile)
+{
     for (const char* name : {"m.jpg", "m.png", "m.heic"}) {
         const QString target = out(name);
         const QString ext = QFileInfo(target).suffix();
@@ -163,7 +174,8 @@ TEST_F(ImageIOEngineTest, RemovingMetadataLeavesNoExifIptcOrGpsButKeepsTheColour
     EXPECT_TRUE(ImageFixtures::hasGroup(kept, "ICC"));
 }
 
-TEST_F(ImageIOEngineTest, QualityChangesTheFileSizeAndIsClamped) {
+TEST_F(ImageIOEngineTest, QualityChangesTheFileSizeAndIsClamped)
+{
     const auto sizeAt = [&](double quality, const QString& name) {
         EXPECT_EQ(run(ImageFixtures::taggedWithProfile(), out(name), jpeg(quality)), std::nullopt);
         return QFileInfo(out(name)).size();
@@ -178,7 +190,8 @@ TEST_F(ImageIOEngineTest, QualityChangesTheFileSizeAndIsClamped) {
     EXPECT_LT(sizeAt(0, "q0c.jpg"), low);
 }
 
-TEST_F(ImageIOEngineTest, HeicRoundTrip) {
+TEST_F(ImageIOEngineTest, HeicRoundTrip)
+{
     ASSERT_TRUE(ImageIOEngine::canWrite(ImageFormat::heic)) << "this machine has libheif with x265";
     ASSERT_EQ(run(ImageFixtures::quadrants(), out("q.heic"), {ImageFormat::heic, 0.9, std::nullopt, 0, false}),
               std::nullopt);
@@ -189,7 +202,8 @@ TEST_F(ImageIOEngineTest, HeicRoundTrip) {
     EXPECT_TRUE(ImageFixtures::isBlue(ImageFixtures::pixel(out("back.png"), 100, 300)));
 }
 
-TEST_F(ImageIOEngineTest, EveryImageKindLoads) {
+TEST_F(ImageIOEngineTest, EveryImageKindLoads)
+{
     struct Case {
         QString input;
         QSize size;
@@ -208,7 +222,8 @@ TEST_F(ImageIOEngineTest, EveryImageKindLoads) {
     EXPECT_TRUE(ImageFixtures::isGreen(ImageFixtures::pixel(out("kind5.jpg"), 60, 40)));
 }
 
-TEST_F(ImageIOEngineTest, TransparencyBecomesWhiteInJpeg) {
+TEST_F(ImageIOEngineTest, TransparencyBecomesWhiteInJpeg)
+{
     ASSERT_EQ(run(ImageFixtures::pngWithAlpha(), out("flat.jpg"), jpeg()), std::nullopt);
     const auto hidden = ImageFixtures::pixel(out("flat.jpg"), 100, 300);
     EXPECT_GT(hidden[0], 240);
@@ -217,7 +232,8 @@ TEST_F(ImageIOEngineTest, TransparencyBecomesWhiteInJpeg) {
     EXPECT_TRUE(ImageFixtures::isGreen(ImageFixtures::pixel(out("flat.jpg"), 600, 300)));
 }
 
-TEST_F(ImageIOEngineTest, RotationTurnsByQuarterTurns) {
+TEST_F(ImageIOEngineTest, RotationTurnsByQuarterTurns)
+{
     // +90 is a quarter turn counter-clockwise: the top edge becomes the left edge.
     ASSERT_EQ(run(ImageFixtures::quadrants(), out("r90.png"), rotated(90)), std::nullopt);
     EXPECT_EQ(ImageFixtures::size(out("r90.png")), QSize(400, 600));
@@ -245,7 +261,8 @@ TEST_F(ImageIOEngineTest, RotationTurnsByQuarterTurns) {
     }
 }
 
-TEST_F(ImageIOEngineTest, InputsWithoutADecodableImageAreUnreadable) {
+TEST_F(ImageIOEngineTest, InputsWithoutADecodableImageAreUnreadable)
+{
     const QString missing = m_dir.path() + "/missing.jpg";
     for (const QString& input : {ImageFixtures::corruptJpeg(), ImageFixtures::truncatedJpeg(),
                                  ImageFixtures::emptyFile(), missing, m_dir.path()}) {
@@ -256,7 +273,8 @@ TEST_F(ImageIOEngineTest, InputsWithoutADecodableImageAreUnreadable) {
     EXPECT_EQ(leftovers(), QStringList{});
 }
 
-TEST_F(ImageIOEngineTest, MissingEncoderFailsBeforeTheInputIsOpened) {
+TEST_F(ImageIOEngineTest, MissingEncoderFailsBeforeTheInputIsOpened)
+{
     ImageIOEngine::setHeicWritableForTesting(false);
     const auto error = run(m_dir.path() + "/missing.jpg", out("x.heic"), {ImageFormat::heic, 0.9, {}, 0, false});
     ImageIOEngine::setHeicWritableForTesting(std::nullopt);
@@ -267,7 +285,8 @@ TEST_F(ImageIOEngineTest, MissingEncoderFailsBeforeTheInputIsOpened) {
     EXPECT_TRUE(ImageIOEngine::canWrite(ImageFormat::png));
 }
 
-TEST_F(ImageIOEngineTest, DestinationProblemsAreWriteFailures) {
+TEST_F(ImageIOEngineTest, DestinationProblemsAreWriteFailures)
+{
     EXPECT_EQ(failureOf(run(ImageFixtures::quadrants(), m_dir.path() + "/no/such/folder/x.png", png())),
               ImageIOFailure::writeFailed);
 
@@ -283,7 +302,8 @@ TEST_F(ImageIOEngineTest, DestinationProblemsAreWriteFailures) {
     EXPECT_EQ(leftovers(), QStringList{"taken.png"});
 }
 
-TEST_F(ImageIOEngineTest, CancellationStopsAtEveryStageAndLeavesNothing) {
+TEST_F(ImageIOEngineTest, CancellationStopsAtEveryStageAndLeavesNothing)
+{
     // Cancelled from the start, after a few checks, and deep inside decoding and encoding.
     for (int allowed : {0, 1, 2, 3, 6, 40}) {
         std::atomic<int> asked{0};

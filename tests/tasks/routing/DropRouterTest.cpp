@@ -29,7 +29,8 @@ const MediaInfo kV{2, 640, 360, true, false, "mov,mp4,m4a,3gp,3g2,mj2"};
 const MediaInfo kA{2, 0, 0, false, true, "wav"};
 const MediaInfo kNeither{0, 0, 0, false, false, "data"};
 
-QList<RadialAction> allActions() {
+QList<RadialAction> allActions()
+{
     QList<RadialAction> actions;
     for (OutputFormat f : allOutputFormats())
         actions << RadialAction::format(f);
@@ -40,7 +41,8 @@ QList<RadialAction> allActions() {
     return actions;
 }
 
-std::string describe(const RadialAction& a) {
+std::string describe(const RadialAction& a)
+{
     switch (a.type()) {
     case RadialAction::Type::format:
         return "format(" + rawValue(a.outputFormat()).toStdString() + ")";
@@ -61,18 +63,22 @@ struct Outcome {
     QString message; // "%@" stands for the file name
 };
 
-Outcome enqueue(const ConversionOp& op) {
+Outcome enqueue(const ConversionOp& op)
+{
     return {Outcome::Type::enqueue, op, {}, {}, {}};
 }
-Outcome request(ToolKind kind) {
+Outcome request(ToolKind kind)
+{
     return {Outcome::Type::request, std::nullopt, kind, {}, {}};
 }
-Outcome error(const QString& title, const QString& message) {
+Outcome error(const QString& title, const QString& message)
+{
     return {Outcome::Type::error, std::nullopt, {}, title, message};
 }
 const Outcome kNotVideo = error(kNoVideo, "%@ is not a video file.");
 
-DropPlan expectedPlan(const Outcome& o, const QString& path, const std::optional<MediaInfo>& info) {
+DropPlan expectedPlan(const Outcome& o, const QString& path, const std::optional<MediaInfo>& info)
+{
     DropPlan plan;
     switch (o.type) {
     case Outcome::Type::enqueue:
@@ -88,7 +94,8 @@ DropPlan expectedPlan(const Outcome& o, const QString& path, const std::optional
     return plan;
 }
 
-TEST(DropRouterImages, ImageTable) {
+TEST(DropRouterImages, ImageTable)
+{
     const std::pair<RadialAction, Outcome> rows[] = {
         {RadialAction::format(OutputFormat::mp4), error(kUnsupported, kUnsupportedMessage)},
         {RadialAction::format(OutputFormat::mkv), error(kUnsupported, kUnsupportedMessage)},
@@ -124,7 +131,8 @@ TEST(DropRouterImages, ImageTable) {
     }
 }
 
-TEST(DropRouterMedia, MediaTableForEveryTrackCombination) {
+TEST(DropRouterMedia, MediaTableForEveryTrackCombination)
+{
     struct Row {
         RadialAction action;
         Outcome videoAndAudio;
@@ -192,7 +200,8 @@ TEST(DropRouterMedia, MediaTableForEveryTrackCombination) {
     }
 }
 
-TEST(DropRouterMedia, NonImagesAndFoldersTakeTheMediaPath) {
+TEST(DropRouterMedia, NonImagesAndFoldersTakeTheMediaPath)
+{
     QTemporaryDir dir;
     ASSERT_TRUE(QDir(dir.path()).mkdir("pics.png"));
     const QString folder = dir.filePath("pics.png");
@@ -211,7 +220,8 @@ TEST(DropRouterMedia, NonImagesAndFoldersTakeTheMediaPath) {
     }
 }
 
-TEST(DropRouterPlans, RequestsFollowToolKindOrderAndFilesKeepDropOrder) {
+TEST(DropRouterPlans, RequestsFollowToolKindOrderAndFilesKeepDropOrder)
+{
     const QList<DroppedFile> files = {
         {"/in/first.png", std::nullopt},  {"/in/v1.mp4", kVA}, {"/in/tone.wav", kA},
         {"/in/second.jpg", std::nullopt}, {"/in/v2.mov", kV},  {"/in/bad.mkv", std::nullopt},
@@ -227,7 +237,8 @@ TEST(DropRouterPlans, RequestsFollowToolKindOrderAndFilesKeepDropOrder) {
     EXPECT_EQ(DropRouter::plan(files, RadialAction::tool(ToolAction::compress)), expected);
 }
 
-TEST(DropRouterPlans, EnqueuesAndErrorsKeepDropOrder) {
+TEST(DropRouterPlans, EnqueuesAndErrorsKeepDropOrder)
+{
     const QList<DroppedFile> files = {
         {"/in/silent.mp4", kV}, {"/in/b.mp4", kVA}, {"/in/pic.png", std::nullopt}, {"/in/a.wav", kA}};
     DropPlan expected;
@@ -237,7 +248,8 @@ TEST(DropRouterPlans, EnqueuesAndErrorsKeepDropOrder) {
     EXPECT_EQ(DropRouter::plan(files, RadialAction::format(OutputFormat::mp3)), expected);
 }
 
-TEST(DropRouterPlans, EveryFileGivesExactlyOneRecord) {
+TEST(DropRouterPlans, EveryFileGivesExactlyOneRecord)
+{
     const QList<DroppedFile> files = {
         {"/in/a.png", std::nullopt}, {"/in/b.mp4", kVA},          {"/in/c.mp4", kV},       {"/in/d.wav", kA},
         {"/in/e.mkv", std::nullopt}, {"/in/f.txt", std::nullopt}, {"/in/g.mov", kNeither}, {"/in/h.gif", std::nullopt},
@@ -258,7 +270,8 @@ TEST(DropRouterPlans, EveryFileGivesExactlyOneRecord) {
     EXPECT_EQ(DropRouter::plan({}, RadialAction::tool(ToolAction::trim)), DropPlan{});
 }
 
-TEST(DropClassification, ExtensionSets) {
+TEST(DropClassification, ExtensionSets)
+{
     EXPECT_EQ(DropClassification::videoExtensions().size(), 23);
     EXPECT_EQ(DropClassification::audioExtensions().size(), 14);
     EXPECT_EQ(DropClassification::imageExtensions().size(), 14);
@@ -269,7 +282,8 @@ TEST(DropClassification, ExtensionSets) {
     EXPECT_FALSE(DropClassification::audioExtensions().intersects(DropClassification::imageExtensions()));
 }
 
-TEST(DropClassification, Combining) {
+TEST(DropClassification, Combining)
+{
     QTemporaryDir dir;
     ASSERT_TRUE(QDir(dir.path()).mkdir("clip.mp4"));
     const QString folderNamedLikeVideo = dir.filePath("clip.mp4");
@@ -291,7 +305,8 @@ TEST(DropClassification, Combining) {
         EXPECT_EQ(DropClassification::combining(paths), kind) << paths.join(", ").toStdString();
 }
 
-TEST(DropClassification, ToolsForEachKind) {
+TEST(DropClassification, ToolsForEachKind)
+{
     using enum ToolAction;
     EXPECT_EQ(DropClassification::tools(DropKind::video),
               (QList<ToolAction>{compress, removeMeta, mute, trim, crop, speed, snapshot, split}));
@@ -303,7 +318,8 @@ TEST(DropClassification, ToolsForEachKind) {
 // The intake with a recording prober standing in for ffprobe (the real probe is tested with the engine).
 class DropIntakeTest : public ::testing::Test {
 protected:
-    DropIntake::Prober prober() {
+    DropIntake::Prober prober()
+    {
         return [this](const QString& path) -> std::optional<MediaInfo> {
             probed << path;
             return infos.value(path);
@@ -313,7 +329,8 @@ protected:
     QStringList probed;
 };
 
-TEST_F(DropIntakeTest, SupportedFilesKeepOrderAndSkipFoldersAndUnknownExtensions) {
+TEST_F(DropIntakeTest, SupportedFilesKeepOrderAndSkipFoldersAndUnknownExtensions)
+{
     QTemporaryDir dir;
     ASSERT_TRUE(QDir(dir.path()).mkdir("movie.mp4"));
     EXPECT_EQ(DropIntake::supportedFiles({"/in/a.MP4", "/in/b.txt", dir.filePath("movie.mp4"), "/in/c.jpg",
@@ -321,7 +338,8 @@ TEST_F(DropIntakeTest, SupportedFilesKeepOrderAndSkipFoldersAndUnknownExtensions
               (QStringList{"/in/a.MP4", "/in/c.jpg", "/in/missing.wav", "/in/d.Gif"}));
 }
 
-TEST_F(DropIntakeTest, NothingSupportedGivesOneUnsupportedError) {
+TEST_F(DropIntakeTest, NothingSupportedGivesOneUnsupportedError)
+{
     QTemporaryDir dir;
     const DropPlan unsupported{{}, {}, {{kUnsupported, kUnsupportedMessage}}};
     for (const RadialAction& action : {RadialAction::tool(ToolAction::trim), RadialAction::format(OutputFormat::mp4)}) {
@@ -332,7 +350,8 @@ TEST_F(DropIntakeTest, NothingSupportedGivesOneUnsupportedError) {
     EXPECT_EQ(probed, QStringList{});
 }
 
-TEST_F(DropIntakeTest, BatchToolsGiveOnePlanWithImagesFirst) {
+TEST_F(DropIntakeTest, BatchToolsGiveOnePlanWithImagesFirst)
+{
     infos = {{"/in/v1.mov", kV}, {"/in/song.mp3", kA}};
     const QList<DropPlan> plans =
         DropIntake::plan({"/in/v1.mov", "/in/pic.png", "/in/v2.mp4", "/in/song.mp3", "/in/x.txt"},
@@ -346,7 +365,8 @@ TEST_F(DropIntakeTest, BatchToolsGiveOnePlanWithImagesFirst) {
     EXPECT_EQ(plans, QList<DropPlan>{expected});
 }
 
-TEST_F(DropIntakeTest, PerFileActionsPlanImagesFirstThenMediaInOrder) {
+TEST_F(DropIntakeTest, PerFileActionsPlanImagesFirstThenMediaInOrder)
+{
     infos = {{"/in/v.mp4", kVA}, {"/in/w.wav", kA}};
     const QList<DropPlan> plans = DropIntake::plan({"/in/v.mp4", "/in/i.png", "/in/w.wav", "/in/j.jpg"},
                                                    RadialAction::tool(ToolAction::removeMeta), prober());
@@ -360,7 +380,8 @@ TEST_F(DropIntakeTest, PerFileActionsPlanImagesFirstThenMediaInOrder) {
     EXPECT_EQ(probed, (QStringList{"/in/v.mp4", "/in/w.wav"}));
 }
 
-TEST_F(DropIntakeTest, WhichActionsOpenAToolWindowForTheBatch) {
+TEST_F(DropIntakeTest, WhichActionsOpenAToolWindowForTheBatch)
+{
     const std::set<ToolAction> batch = {ToolAction::compress, ToolAction::trim,  ToolAction::crop,  ToolAction::speed,
                                         ToolAction::snapshot, ToolAction::split, ToolAction::resize};
     for (const RadialAction& action : allActions()) {

@@ -14,7 +14,8 @@ namespace {
 
 class OutputNaming : public ::testing::Test {
 protected:
-    void touch(const QStringList& names) {
+    void touch(const QStringList& names)
+    {
         for (const QString& name : names) {
             QFile f(dir.filePath(name));
             ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << name.toStdString();
@@ -25,7 +26,8 @@ protected:
     QTemporaryDir dir;
 };
 
-TEST_F(OutputNaming, UniqueFileCountsUpFromTwo) {
+TEST_F(OutputNaming, UniqueFileCountsUpFromTwo)
+{
     struct Row {
         QStringList existing;
         QString name;
@@ -51,14 +53,16 @@ TEST_F(OutputNaming, UniqueFileCountsUpFromTwo) {
     }
 }
 
-TEST_F(OutputNaming, DanglingLinkCountsAsTaken) {
+TEST_F(OutputNaming, DanglingLinkCountsAsTaken)
+{
     ASSERT_TRUE(QFile::link(dir.filePath("gone.mp4"), dir.filePath("a.mp4")));
     EXPECT_EQ(OutputLocation::uniqueFile(dir.path(), "a.mp4"), dir.filePath("a 2.mp4"));
     EXPECT_EQ(OutputLocation::plannedOutput(dir.filePath("a.mov"), ConversionOp::convert(OutputFormat::mp4), {}),
               at("a 2.mp4"));
 }
 
-TEST_F(OutputNaming, PlannedOutputBesideTheSource) {
+TEST_F(OutputNaming, PlannedOutputBesideTheSource)
+{
     touch({"taken.jpg", "taken 2.jpg", "clip Trimmed.mp4"});
     const std::tuple<QString, ConversionOp, QString> rows[] = {
         {"clip.mp4", ConversionOp::convert(OutputFormat::mp4), "clip Converted.mp4"},
@@ -85,7 +89,8 @@ TEST_F(OutputNaming, PlannedOutputBesideTheSource) {
             << input.toStdString() << " " << op.describe().toStdString();
 }
 
-TEST_F(OutputNaming, JpegBesideAnExistingJpeg) {
+TEST_F(OutputNaming, JpegBesideAnExistingJpeg)
+{
     touch({"a.png"});
     const QString input = dir.filePath("a.png");
     EXPECT_EQ(OutputLocation::plannedOutput(input, ConversionOp::convertImage(ImageFormat::jpeg), {}), at("a.jpg"));
@@ -93,7 +98,8 @@ TEST_F(OutputNaming, JpegBesideAnExistingJpeg) {
     EXPECT_EQ(OutputLocation::plannedOutput(input, ConversionOp::convertImage(ImageFormat::jpeg), {}), at("a 2.jpg"));
 }
 
-TEST_F(OutputNaming, ReservedNamesAreSkippedLikeFilesOnDisk) {
+TEST_F(OutputNaming, ReservedNamesAreSkippedLikeFilesOnDisk)
+{
     QStringList reserved;
     const auto isReserved = [&reserved](const QString& path) {
         return reserved.contains(path);
@@ -108,7 +114,8 @@ TEST_F(OutputNaming, ReservedNamesAreSkippedLikeFilesOnDisk) {
     EXPECT_EQ(OutputLocation::plannedOutput(input, ConversionOp::trim(0, 1), {}, isReserved), at("clip Trimmed 5.mp4"));
 }
 
-TEST_F(OutputNaming, CustomFolderAndSplit) {
+TEST_F(OutputNaming, CustomFolderAndSplit)
+{
     QTemporaryDir other;
     const QString input = dir.filePath("clip.mov");
     EXPECT_EQ(OutputLocation::plannedOutput(input, ConversionOp::speed(2), other.path()),

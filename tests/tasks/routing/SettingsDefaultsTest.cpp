@@ -25,7 +25,8 @@ protected:
     void TearDown() override { Preferences::setFilePath({}); }
 
     // A fresh preferences file for every content, as a user or an older version would leave it.
-    void useFile(const QByteArray& content) {
+    void useFile(const QByteArray& content)
+    {
         const QString path = dir.filePath(QStringLiteral("settings-%1.json").arg(++m_files));
         QFile f(path);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -33,10 +34,12 @@ protected:
         f.close();
         Preferences::setFilePath(path);
     }
-    void useValue(const char* key, const char* json) {
+    void useValue(const char* key, const char* json)
+    {
         useFile(json ? QByteArray("{\n  \"") + key + "\": " + json + "\n}\n" : QByteArray("{}"));
     }
-    QJsonObject fileContent() const {
+    QJsonObject fileContent() const
+    {
         QFile f(Preferences::filePath());
         return f.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(f.readAll()).object() : QJsonObject();
     }
@@ -54,7 +57,8 @@ struct StoredCase {
     double expected;
 };
 
-TEST_F(SettingsTest, StoredValuesAreTypeCheckedAndClampedOnReading) {
+TEST_F(SettingsTest, StoredValuesAreTypeCheckedAndClampedOnReading)
+{
     const auto preset = [] {
         return double(SettingsDefaults::videoCompressPreset());
     };
@@ -134,7 +138,8 @@ TEST_F(SettingsTest, StoredValuesAreTypeCheckedAndClampedOnReading) {
     }
 }
 
-TEST_F(SettingsTest, OutputLocationModeNeedsExactlyCustom) {
+TEST_F(SettingsTest, OutputLocationModeNeedsExactlyCustom)
+{
     const std::pair<const char*, Mode> rows[] = {
         {"\"custom\"", Mode::custom},
         {"\"Custom\"", Mode::besideSource},
@@ -152,7 +157,8 @@ TEST_F(SettingsTest, OutputLocationModeNeedsExactlyCustom) {
     EXPECT_EQ(SettingsDefaults::rawValue(Mode::besideSource), "besideSource");
 }
 
-TEST_F(SettingsTest, IntegerDecimalAndStringAreToldApart) {
+TEST_F(SettingsTest, IntegerDecimalAndStringAreToldApart)
+{
     useFile(R"({"kv.videoCompressPreset": 2, "kv.splitDuration": 2.5, "kv.imageRotateAngle": "180"})");
     EXPECT_EQ(SettingsDefaults::videoCompressPreset(), 2);
     EXPECT_EQ(SettingsDefaults::splitDuration(), 10);
@@ -162,7 +168,8 @@ TEST_F(SettingsTest, IntegerDecimalAndStringAreToldApart) {
     EXPECT_EQ(Preferences::value("kv.imageRotateAngle").typeId(), QMetaType::QString);
 }
 
-TEST_F(SettingsTest, WrittenValuesKeepTheirType) {
+TEST_F(SettingsTest, WrittenValuesKeepTheirType)
+{
     useFile("{}");
     Preferences::setValue(SettingsDefaults::videoCompressPresetKey, 7);
     EXPECT_EQ(SettingsDefaults::videoCompressPreset(), 2);
@@ -183,7 +190,8 @@ TEST_F(SettingsTest, WrittenValuesKeepTheirType) {
     EXPECT_FALSE(fileContent().contains("kv.speedMultiplier"));
 }
 
-TEST_F(SettingsTest, ResizeEdgeAndRotateAngleAreNormalisedWhenWritten) {
+TEST_F(SettingsTest, ResizeEdgeAndRotateAngleAreNormalisedWhenWritten)
+{
     useFile("{}");
     const std::pair<int, int> edges[] = {{2000, 1920}, {1280, 1280}, {3840, 3840}, {0, 1920}, {800, 800}};
     for (const auto& [given, stored] : edges) {
@@ -200,7 +208,8 @@ TEST_F(SettingsTest, ResizeEdgeAndRotateAngleAreNormalisedWhenWritten) {
     }
 }
 
-TEST_F(SettingsTest, CorruptFileReadsAsDefaultsAndIsReplacedOnTheNextWrite) {
+TEST_F(SettingsTest, CorruptFileReadsAsDefaultsAndIsReplacedOnTheNextWrite)
+{
     for (const QByteArray& corrupt : {QByteArray("{\"kv.videoCompressPreset\": 2,"), QByteArray("[1, 2, 3]"),
                                       QByteArray("\xff\xfe garbage"), QByteArray("  \n")}) {
         SCOPED_TRACE(corrupt.toStdString());
@@ -219,7 +228,8 @@ TEST_F(SettingsTest, CorruptFileReadsAsDefaultsAndIsReplacedOnTheNextWrite) {
     }
 }
 
-TEST_F(SettingsTest, DefaultFileLivesInTheXdgConfigFolder) {
+TEST_F(SettingsTest, DefaultFileLivesInTheXdgConfigFolder)
+{
     Preferences::setFilePath({});
     const QString expected = qEnvironmentVariable("XDG_CONFIG_HOME") + "/Karvo/settings.json";
     ASSERT_FALSE(qEnvironmentVariable("XDG_CONFIG_HOME").isEmpty());
@@ -238,7 +248,8 @@ TEST_F(SettingsTest, DefaultFileLivesInTheXdgConfigFolder) {
     QFile::remove(expected);
 }
 
-TEST_F(SettingsTest, WritesFromSeveralThreadsAreAllKept) {
+TEST_F(SettingsTest, WritesFromSeveralThreadsAreAllKept)
+{
     useFile("{}");
     constexpr int threads = 4;
     constexpr int perThread = 20;

@@ -10,11 +10,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
-
-#include <gtest/gtest.h>
-
 #include <atomic>
 #include <cerrno>
+#include <gtest/gtest.h>
 #include <thread>
 
 using namespace karvo;
@@ -117,8 +115,8 @@ TEST_F(ConversionTaskTest, PublishNeverReplacesAFileThatAppeared)
     EXPECT_EQ(task.status(), Status::running);
 
     // With the naming rule the finished work lands under the next free name.
-    const auto moved = task.publish(staged, path("a Trimmed.mp4"), true,
-                                    [this](const QString&) { return path("a Trimmed 2.mp4"); });
+    const auto moved =
+        task.publish(staged, path("a Trimmed.mp4"), true, [this](const QString&) { return path("a Trimmed 2.mp4"); });
     EXPECT_TRUE(moved.published);
     EXPECT_EQ(moved.destination, path("a Trimmed 2.mp4"));
     EXPECT_EQ(readFile(path("a Trimmed 2.mp4")), "ours");
@@ -203,7 +201,8 @@ TEST_F(ConversionTaskTest, StagingFolderIsRemovedWithItsContents)
         ASSERT_TRUE(staging.isValid());
         where = staging.path();
         EXPECT_TRUE(QFileInfo(where).fileName().startsWith(".tessvane-"));
-        EXPECT_EQ(QFileInfo(where).fileName(), QFileInfo(where).fileName().toUpper().replace(".TESSVANE-", ".tessvane-"));
+        EXPECT_EQ(QFileInfo(where).fileName(),
+                  QFileInfo(where).fileName().toUpper().replace(".TESSVANE-", ".tessvane-"));
         EXPECT_EQ(QFileInfo(where).absolutePath(), dir.path());
         writeFile(where + "/partial.mp4", "half");
     }

@@ -1,0 +1,159 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// karvo-cli converting real files: names, progress, exit statuses and Ctrl-C.
+#include "ChildProcess.h"
+#include "EventLoop.h"
+#include "MediaProbe.h"
+#include "TestMedia.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QThread>
+#include <csignal>
+#include <gtest/gtest.h>
+#include <thread>
+
+using namespace karvo;
+using namespace karvo::test;
+
+namespace {
+struct CliRun {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+class CliConvertTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
+
+    QString copy(const QString& source, const QString& name)
+    {
+        const QString target = dir.filePath(name);
+        EXPECT_TRUE(QFile::copy(source, target));
+        return target;
+    }
+
+    // Runs karvo-cli in the test folder; `interruptAfterMs` >= 0 sends SIGINT after that long.
+    CliRun cli(const QStringList& args, int interruptAfterMs = -1)
+    {
+        ChildProcess process;
+        const QString launcher = QStringLiteral("/usr/bin/env");
+        const QStringList full = QStringList{"-C", dir.path(), QStringLiteral(KARVO_CLI_PATH)} + args;
+        EXPECT_EQ(process.start(launcher, full), QString());
+        std::thread interrupter;
+        if (interruptAfterMs >= 0) {
+            interrupter = std::thread([&] {
+                QThread::msleep(static_cast<unsigned long>(interruptAfterMs));
+                process.sendSignal(SIGINT);
+            });
+        }
+        CliRun run;
+        QByteArray err;
+        std::thread errReader([&] { err = ChildProcess::readAll(process.stderrFd()); });
+        run.out = QString::fromUtf8(ChildProcess::readAll(process.stdoutFd()));
+        errReader.join();
+        const auto exit = process.waitForExit();
+        if (interrupter.joinable())
+            interrupter.join();
+        run.err = QString::fromUtf8(err);
+        run.status = exit.normal ? exit.code : 128 + exit.signal;
+        return run;
+    }
+
+    QStringList hiddenEntries() const
+    {
+        return QDir(dir.path()).entryList({".*"}, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
+
+    QTemporaryDir dir;
+};
+} // namespace
+
+TEST_F(CliConvertTest, ConvertsBesideTheSourceAndNeverOverwrites)
+{
+    copy(TestMedia::clip(2), "clip.mov");
+    const CliRun first = cli({"mp4", "clip.mov"});
+    EXPECT_EQ(first.status, 0) << first.err.toStdString();
+    EXPECT_TRUE(first.out.contains("done  clip.mov -> " + dir.filePath("clip.mp4"))) << first.out.toStdString();
+    EXPECT_TRUE(MediaProbe::probe(dir.filePath("clip.mp4")).has_value());
+
+    const CliRun second = cli({"mp4", "clip.mov"});
+    EXPECT_EQ(second.status, 0);
+    EXPECT_TRUE(QFileInfo::exists(dir.filePath("clip 2.mp4")));
+    EXPECT_TRUE(hiddenEntries().isEmpty());
+}
+
+TEST_F(CliConvertTest, ToolsTakeOptionsAndSplitWritesEveryPart)
+{
+    copy(TestMedia::clip(25, 160, 120, true), "long.mov");
+    const CliRun split = cli({"split", "--every", "10", "long.mov"});
+    EXPECT_EQ(split.status, 0) << split.err.toStdString();
+    for (const char* part : {"long Part 01.mp4", "long Part 02.mp4", "long Part 03.mp4"})
+        EXPECT_TRUE(QFileInfo::exists(dir.filePath(part))) << part;
+
+    const CliRun trim = cli({"trim", "--start", "1", "--end", "3", "long.mov"});
+    EXPECT_EQ(trim.status, 0) << trim.err.toStdString();
+    const auto info = MediaProbe::probe(dir.filePath("long Trimmed.mp4"));
+    ASSERT_TRUE(info);
+    EXPECT_NEAR(info->duration, 2.0, 0.2);
+}
+
+TEST_F(CliConvertTest, JsonReportsOneObjectPerTask)
+{
+    copy(TestMedia::clip(1), "a.mp4");
+    copy(TestMedia::wav(), "b.wav");
+    const CliRun run = cli({"m4a", "--json", "a.mp4", "b.wav"});
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 2) << run.out.toStdString();
+    for (const QString& line : lines) {
+        const QJsonObject o = QJsonDocument::fromJson(line.toUtf8()).object();
+        EXPECT_EQ(o["status"].toString(), "done");
+        EXPECT_EQ(o["outputs"].toArray().size(), 1);
+    }
+}
+
+TEST_F(CliConvertTest, FilesThatDoNotFitFailTheRun)
+{
+    copy(TestMedia::clip(2), "short.mp4");
+    copy(TestMedia::clip(4), "long.mp4");
+    // short.mp4 ends before the chosen start: it is refused, long.mp4 is trimmed all the same.
+    const CliRun run = cli({"trim", "--start", "3", "--end", "4", "short.mp4", "long.mp4"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.err.contains("Cannot process short.mp4: This file doesn't fit the chosen settings."))
+        << run.err.toStdString();
+    EXPECT_TRUE(QFileInfo::exists(dir.filePath("long Trimmed.mp4")));
+
+    const CliRun none = cli({"mp4", "notes.txt"});
+    EXPECT_EQ(none.status, 1);
+    EXPECT_TRUE(none.err.contains("Unsupported file"));
+
+    const CliRun bad = cli({"speed", "--factor", "fast", "long.mp4"});
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_TRUE(bad.err.contains("--factor"));
+}
+
+TEST_F(CliConvertTest, OutputDirSendsOutputsThere)
+{
+    copy(TestMedia::clip(1), "a.mp4");
+    QTemporaryDir out;
+    const CliRun run = cli({"mute", "--output-dir", out.path(), "a.mp4"});
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_TRUE(QFileInfo::exists(out.filePath("a Muted.mp4")));
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("a Muted.mp4")));
+}
+
+TEST_F(CliConvertTest, InterruptCancelsEverythingAndLeavesNothing)
+{
+    copy(TestMedia::clip(25, 640, 360, true), "long.mov");
+    const CliRun run = cli({"speed", "--factor", "0.25", "long.mov"}, 1500);
+    EXPECT_EQ(run.status, 130) << run.out.toStdString() << run.err.toStdString();
+    EXPECT_TRUE(run.out.contains("cancelled")) << run.out.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("long Speed.mp4")));
+    EXPECT_TRUE(hiddenEntries().isEmpty()) << hiddenEntries().join(' ').toStdString();
+}

@@ -173,24 +173,19 @@ ConvertCommand::ConvertCommand(Options options, QTextStream& out, QTextStream& e
 ToolParameters ConvertCommand::parametersFor(const ToolRequest& request) const
 {
     ToolParameters p = ToolParameters::fromDefaults(request.files);
-    if (m_options.start)
-        p.trimStart = *m_options.start;
-    if (m_options.end)
-        p.trimEnd = *m_options.end;
-    if (m_options.rect)
-        p.cropRect = *m_options.rect;
-    if (m_options.factor)
-        p.speedFactor = *m_options.factor;
-    if (m_options.every)
-        p.splitSeconds = *m_options.every;
-    if (m_options.at)
-        p.snapshotTime = *m_options.at;
-    if (m_options.preset)
-        p.compressPreset = *m_options.preset;
-    if (m_options.quality)
-        p.imageQuality = *m_options.quality;
-    if (m_options.edge)
-        p.resizeEdge = *m_options.edge;
+    const auto given = [](auto& slot, const auto& option) {
+        if (option)
+            slot = *option;
+    };
+    given(p.trimStart, m_options.start);
+    given(p.trimEnd, m_options.end);
+    given(p.cropRect, m_options.rect);
+    given(p.speedFactor, m_options.factor);
+    given(p.splitSeconds, m_options.every);
+    given(p.snapshotTime, m_options.at);
+    given(p.compressPreset, m_options.preset);
+    given(p.imageQuality, m_options.quality);
+    given(p.resizeEdge, m_options.edge);
     return p;
 }
 

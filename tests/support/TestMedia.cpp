@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QStandardPaths>
 #include <QUuid>
 #include <gtest/gtest.h>
@@ -30,6 +31,12 @@ QString cached(const QString& name, Make make)
     const QString path = mediaDir() + u'/' + name;
     if (QFileInfo::exists(path))
         return path;
+    // Test cases run as parallel processes: one makes a fixture while the others wait for it.
+    QLockFile lock(mediaDir() + QStringLiteral("/.lock-") + name);
+    lock.setStaleLockTime(0);
+    lock.lock();
+    if (QFileInfo::exists(path))
+        return path;
     const QString tmp =
         mediaDir() + QStringLiteral("/.tmp-") + QUuid::createUuid().toString(QUuid::WithoutBraces) + u'-' + name;
     if (!make(tmp)) {
@@ -48,13 +55,12 @@ QByteArray TestMedia::run(const QString& program, const QStringList& args, int* 
 {
     ChildProcess process;
     const QString resolved = QFileInfo(program).isAbsolute() ? program : QStandardPaths::findExecutable(program);
-    const QString error = process.start(resolved, args, ChildProcess::Output::pipe, ChildProcess::Output::pipe);
+    const QString error = process.start(resolved, args, ChildProcess::Output::pipe, ChildProcess::Output::discard);
     if (!error.isEmpty()) {
         if (exitCode)
             *exitCode = -1;
         return {};
     }
-    process.closeStderr();
     QByteArray out = ChildProcess::readAll(process.stdoutFd());
     const auto exit = process.waitForExit();
     if (exitCode)

@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QLockFile>
 #include <QUuid>
 #include <gtest/gtest.h>
 
@@ -38,6 +39,12 @@ QString cached(const QString& name, Make make)
 {
     VipsRuntime::ensureStarted();
     const QString path = mediaDir() + QStringLiteral("/image-v1-") + name;
+    if (QFileInfo::exists(path))
+        return path;
+    // Test cases run as parallel processes: one makes a fixture while the others wait for it.
+    QLockFile lock(mediaDir() + QStringLiteral("/.lock-image-") + name);
+    lock.setStaleLockTime(0);
+    lock.lock();
     if (QFileInfo::exists(path))
         return path;
     const QString tmp =

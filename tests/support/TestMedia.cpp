@@ -23,10 +23,9 @@ QString mediaDir()
     return dir;
 }
 
-// Generates `name` once: into a private temporary name first, then renamed, so parallel test
-// processes never see a half-written fixture.
-template <typename Make>
-QString cached(const QString& name, Make make)
+} // namespace
+
+QString TestMedia::cached(const QString& name, const std::function<bool(const QString&)>& make)
 {
     const QString path = mediaDir() + u'/' + name;
     if (QFileInfo::exists(path))
@@ -37,6 +36,7 @@ QString cached(const QString& name, Make make)
     lock.lock();
     if (QFileInfo::exists(path))
         return path;
+    // Made under a private name, then renamed, so no process ever sees a half-written fixture.
     const QString tmp =
         mediaDir() + QStringLiteral("/.tmp-") + QUuid::createUuid().toString(QUuid::WithoutBraces) + u'-' + name;
     if (!make(tmp)) {
@@ -49,7 +49,6 @@ QString cached(const QString& name, Make make)
     QFile::remove(tmp);
     return path;
 }
-} // namespace
 
 QByteArray TestMedia::run(const QString& program, const QStringList& args, int* exitCode)
 {
@@ -81,7 +80,7 @@ bool TestMedia::ffmpeg(const QStringList& args)
 
 QString TestMedia::clip1080()
 {
-    return cached("clip1080.mp4", [](const QString& out) {
+    return TestMedia::cached("clip1080.mp4", [](const QString& out) {
         return ffmpeg({"-f",        "lavfi",   "-i",      "testsrc2=size=1920x1080:rate=30:duration=3",
                        "-f",        "lavfi",   "-i",      "sine=frequency=440:duration=3",
                        "-c:v",      "libx264", "-preset", "ultrafast",
@@ -108,17 +107,17 @@ bool rotatedCopy(const QString& out, const QString& rotateTag, const QString& co
 QString TestMedia::rotatedClip()
 {
     // A "rotate" tag of 270 is stored as a display matrix of -90 degrees, as phones write it.
-    return cached("rotated.mov", [](const QString& out) { return rotatedCopy(out, "270", "mov"); });
+    return TestMedia::cached("rotated.mov", [](const QString& out) { return rotatedCopy(out, "270", "mov"); });
 }
 
 QString TestMedia::rotated180()
 {
-    return cached("rotated180.mp4", [](const QString& out) { return rotatedCopy(out, "180", "mp4"); });
+    return TestMedia::cached("rotated180.mp4", [](const QString& out) { return rotatedCopy(out, "180", "mp4"); });
 }
 
 QString TestMedia::mp3WithCover()
 {
-    return cached("cover.mp3", [](const QString& out) {
+    return TestMedia::cached("cover.mp3", [](const QString& out) {
         return ffmpeg({"-f",
                        "lavfi",
                        "-i",
@@ -149,7 +148,7 @@ QString TestMedia::mp3WithCover()
 
 QString TestMedia::silentVideo()
 {
-    return cached("silent.mp4", [](const QString& out) {
+    return TestMedia::cached("silent.mp4", [](const QString& out) {
         return ffmpeg({"-f", "lavfi", "-i", "testsrc2=size=640x360:rate=25:duration=2", "-c:v", "libx264", "-preset",
                        "ultrafast", "-pix_fmt", "yuv420p", "-f", "mp4", out});
     });
@@ -157,21 +156,21 @@ QString TestMedia::silentVideo()
 
 QString TestMedia::wav()
 {
-    return cached("tone.wav", [](const QString& out) {
+    return TestMedia::cached("tone.wav", [](const QString& out) {
         return ffmpeg({"-f", "lavfi", "-i", "sine=frequency=500:duration=2", "-f", "wav", out});
     });
 }
 
 QString TestMedia::oddGif()
 {
-    return cached("odd.gif", [](const QString& out) {
+    return TestMedia::cached("odd.gif", [](const QString& out) {
         return ffmpeg({"-f", "lavfi", "-i", "testsrc=size=161x121:rate=10:duration=1", "-f", "gif", out});
     });
 }
 
 QString TestMedia::truncated()
 {
-    return cached("truncated.mp4", [](const QString& out) {
+    return TestMedia::cached("truncated.mp4", [](const QString& out) {
         QFile source(clip1080());
         if (!source.open(QIODevice::ReadOnly))
             return false;
@@ -189,7 +188,7 @@ QString TestMedia::clip(double seconds, int width, int height, bool audio)
                              .arg(width)
                              .arg(height)
                              .arg(audio ? QString() : QStringLiteral("-silent"));
-    return cached(name, [=](const QString& out) {
+    return TestMedia::cached(name, [=](const QString& out) {
         const QString d = QString::number(seconds);
         QStringList args{"-f", "lavfi", "-i",
                          QStringLiteral("testsrc2=size=%1x%2:rate=25:duration=%3").arg(width).arg(height).arg(d)};

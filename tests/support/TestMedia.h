@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <functional>
 
 namespace karvo::test {
 
@@ -18,6 +19,9 @@ QString wav();          // 2 s of a tone
 QString oddGif();       // animated GIF, 161x121, 1 s
 QString truncated();    // the first kilobytes of an MP4 whose index sits at the end
 QString clip(double seconds, int width = 320, int height = 240, bool audio = true); // MP4 of any length
+
+// The fixture `name` in the shared media folder, made by `make(path)` the first time any test asks.
+QString cached(const QString& name, const std::function<bool(const QString&)>& make);
 
 // Runs ffmpeg with `args` (after "-y -loglevel error"); fails the current test on error.
 bool ffmpeg(const QStringList& args);

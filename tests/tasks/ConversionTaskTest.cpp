@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The task's lock-protected state, publishing without replacing, and staging folders.
-#include "ChildProcess.h"
 #include "ConversionTask.h"
+
+#include "ChildProcess.h"
 #include "FileSystemFaults.h"
 #include "SafeMove.h"
 #include "StagingFolder.h"

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The task manager end to end: real ffmpeg on generated media, and fakes for what a real ffmpeg will
 // not do on demand (fail, die, lie about success).
+#include "TaskManager.h"
+
 #include "EventLoop.h"
 #include "FFmpegLocator.h"
 #include "FileSystemFaults.h"
@@ -9,7 +11,6 @@
 #include "Preferences.h"
 #include "SafeMove.h"
 #include "StagingFolder.h"
-#include "TaskManager.h"
 #include "TestMedia.h"
 
 #include <QDir>

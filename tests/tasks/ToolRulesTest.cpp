@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The per-file rules the tool windows and karvo-cli share.
-#include "Preferences.h"
 #include "ToolRules.h"
+
+#include "Preferences.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

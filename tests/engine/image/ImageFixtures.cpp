@@ -5,13 +5,10 @@
 #include "Vips.h"
 #include "VipsRuntime.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QLockFile>
-#include <QUuid>
 #include <gtest/gtest.h>
 
 // x265, under libheif, keeps a few allocations of its own for the life of the process; they are not ours to free.
@@ -24,46 +21,18 @@ extern "C" const char* __lsan_default_suppressions()
 namespace karvo::test {
 
 namespace {
-QString mediaDir()
-{
-    QString dir = qEnvironmentVariable("KARVO_TEST_MEDIA_DIR");
-    if (dir.isEmpty())
-        dir = QDir::tempPath() + QStringLiteral("/karvo-test-media");
-    QDir().mkpath(dir);
-    return dir;
-}
-
-// Generated once under a private name, then renamed, so parallel test processes never see a partial file.
-template <typename Make>
-QString cached(const QString& name, Make make)
+// Images are made with libvips, which reports failures by exception.
+QString cached(const QString& name, const std::function<bool(const QString&)>& make)
 {
     VipsRuntime::ensureStarted();
-    const QString path = mediaDir() + QStringLiteral("/image-v1-") + name;
-    if (QFileInfo::exists(path))
-        return path;
-    // Test cases run as parallel processes: one makes a fixture while the others wait for it.
-    QLockFile lock(mediaDir() + QStringLiteral("/.lock-image-") + name);
-    lock.setStaleLockTime(0);
-    lock.lock();
-    if (QFileInfo::exists(path))
-        return path;
-    const QString tmp =
-        mediaDir() + QStringLiteral("/.tmp-") + QUuid::createUuid().toString(QUuid::Id128) + u'-' + name;
-    bool made = false;
-    try {
-        made = make(tmp);
-    } catch (const vips::VError& e) {
-        ADD_FAILURE() << e.what();
-    }
-    if (!made) {
-        QFile::remove(tmp);
-        ADD_FAILURE() << "could not generate test image " << name.toStdString();
-        return path;
-    }
-    if (!QFileInfo::exists(path))
-        QFile::rename(tmp, path);
-    QFile::remove(tmp);
-    return path;
+    return TestMedia::cached(QStringLiteral("image-v1-") + name, [&](const QString& out) {
+        try {
+            return make(out);
+        } catch (const vips::VError& e) {
+            ADD_FAILURE() << e.what();
+            return false;
+        }
+    });
 }
 
 QByteArray native(const QString& path)

@@ -3,6 +3,7 @@
 
 #include <QFile>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace karvo {
@@ -27,39 +28,53 @@ struct Span {
     qsizetype size;
 };
 
+struct Field {
+    std::uint64_t number = 0;
+    int wire = 0;
+    std::uint64_t varint = 0; // for wireVarint
+    Span bytes{nullptr, 0};   // for wireBytes
+};
+
 // A forward reader over one protobuf message; any malformed input stops it.
 class Reader {
 public:
     explicit Reader(Span span) : m_pos(span.data), m_end(span.data + span.size) {}
 
-    // Next field; false at the end or on malformed data.
-    bool next(std::uint64_t& field, int& wire, std::uint64_t& varint, Span& bytes)
+    // The next field; nothing at the end or on malformed data.
+    std::optional<Field> next()
     {
         if (m_pos >= m_end)
-            return false;
+            return std::nullopt;
         std::uint64_t key = 0;
         if (!readVarint(key))
-            return false;
-        field = key >> 3;
-        wire = static_cast<int>(key & 7);
-        switch (wire) {
+            return std::nullopt;
+        Field field;
+        field.number = key >> 3;
+        field.wire = static_cast<int>(key & 7);
+        bool ok = false;
+        switch (field.wire) {
         case wireVarint:
-            return readVarint(varint);
+            ok = readVarint(field.varint);
+            break;
         case wire64:
-            return skip(8);
+            ok = skip(8);
+            break;
         case wire32:
-            return skip(4);
+            ok = skip(4);
+            break;
         case wireBytes: {
             std::uint64_t length = 0;
-            if (!readVarint(length) || length > static_cast<std::uint64_t>(m_end - m_pos))
-                return false;
-            bytes = Span{m_pos, static_cast<qsizetype>(length)};
-            m_pos += length;
-            return true;
+            ok = readVarint(length) && length <= static_cast<std::uint64_t>(m_end - m_pos);
+            if (ok) {
+                field.bytes = Span{m_pos, static_cast<qsizetype>(length)};
+                m_pos += length;
+            }
+            break;
         }
         default:
-            return false;
+            break;
         }
+        return ok ? std::optional<Field>(field) : std::nullopt;
     }
 
 private:
@@ -90,12 +105,9 @@ private:
 std::optional<Span> child(Span message, std::uint64_t wanted)
 {
     Reader reader(message);
-    std::uint64_t field = 0, varint = 0;
-    int wire = 0;
-    Span bytes{nullptr, 0};
-    while (reader.next(field, wire, varint, bytes)) {
-        if (field == wanted && wire == wireBytes)
-            return bytes;
+    while (const auto field = reader.next()) {
+        if (field->number == wanted && field->wire == wireBytes)
+            return field->bytes;
     }
     return std::nullopt;
 }
@@ -110,20 +122,14 @@ std::vector<std::int64_t> dims(Span valueInfo)
     if (!shape)
         return result;
     Reader reader(*shape);
-    std::uint64_t field = 0, varint = 0;
-    int wire = 0;
-    Span dim{nullptr, 0};
-    while (reader.next(field, wire, varint, dim)) {
-        if (field != shapeDim || wire != wireBytes)
+    while (const auto dim = reader.next()) {
+        if (dim->number != shapeDim || dim->wire != wireBytes)
             continue;
         std::int64_t value = 0;
-        Reader dimReader(dim);
-        std::uint64_t f = 0, v = 0;
-        int w = 0;
-        Span unused{nullptr, 0};
-        while (dimReader.next(f, w, v, unused)) {
-            if (f == dimValue && w == wireVarint)
-                value = static_cast<std::int64_t>(v);
+        Reader dimReader(dim->bytes);
+        while (const auto f = dimReader.next()) {
+            if (f->number == dimValue && f->wire == wireVarint)
+                value = static_cast<std::int64_t>(f->varint);
         }
         result.push_back(value);
     }
@@ -137,13 +143,10 @@ std::optional<QSize> OnnxInputShape::parse(const unsigned char* data, qsizetype 
     if (!graph)
         return std::nullopt;
     Reader reader(*graph);
-    std::uint64_t field = 0, varint = 0;
-    int wire = 0;
-    Span input{nullptr, 0};
-    while (reader.next(field, wire, varint, input)) {
-        if (field != graphInput || wire != wireBytes)
+    while (const auto input = reader.next()) {
+        if (input->number != graphInput || input->wire != wireBytes)
             continue;
-        const std::vector<std::int64_t> d = dims(input);
+        const std::vector<std::int64_t> d = dims(input->bytes);
         if (d.size() != 4)
             continue;
         constexpr std::int64_t largest = 16384;

@@ -2,6 +2,7 @@
 #include "BackgroundRemover.h"
 
 #include "ImageFixtures.h"
+#include "OnnxInputShape.h"
 #include "Vips.h"
 
 #include <QCoreApplication>
@@ -13,6 +14,7 @@
 #include <atomic>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <vector>
 
 using namespace karvo;
 using namespace karvo::test;
@@ -216,4 +218,39 @@ TEST_F(BackgroundRemoverTest, FailuresLeaveNothingBehind)
     QStringList left = leftovers();
     left.removeIf([](const QString& name) { return name.startsWith("in-"); });
     EXPECT_EQ(left, QStringList{});
+}
+
+// The declared input size is read straight from the model file; a damaged file must give nothing, never a
+// read past its end or a made-up size.
+TEST(OnnxInputShapeTest, ReadsTheDeclaredSizeAndSurvivesEveryTruncation)
+{
+    const QString model = ImageFixtures::segmentationModel(40, 24, gain, 0, false);
+    EXPECT_EQ(OnnxInputShape::read(model), QSize(40, 24));
+    EXPECT_EQ(OnnxInputShape::read(ImageFixtures::segmentationModel(64, 48, gain, 0, true)), std::nullopt);
+    EXPECT_EQ(OnnxInputShape::read(QStringLiteral("/nonexistent/model.onnx")), std::nullopt);
+
+    QFile file(model);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    const auto* data = reinterpret_cast<const unsigned char*>(bytes.constData());
+    int sized = 0;
+    for (qsizetype n = 0; n < bytes.size(); ++n) {
+        // A copy of exactly n bytes, so that AddressSanitizer sees any read beyond them.
+        std::vector<unsigned char> prefix(data, data + n);
+        const auto size = OnnxInputShape::parse(prefix.data(), n);
+        if (size) {
+            EXPECT_EQ(*size, QSize(40, 24)) << "at " << n << " bytes";
+            ++sized;
+        }
+    }
+    EXPECT_LT(sized, bytes.size()); // short prefixes cannot hold the declaration
+
+    QByteArray flipped = bytes;
+    for (qsizetype i = 0; i < flipped.size(); i += 7)
+        flipped[i] = static_cast<char>(~flipped[i]);
+    const auto damaged =
+        OnnxInputShape::parse(reinterpret_cast<const unsigned char*>(flipped.constData()), flipped.size());
+    if (damaged) {
+        EXPECT_TRUE(damaged->width() > 0 && damaged->height() > 0);
+    }
 }

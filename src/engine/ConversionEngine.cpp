@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ConversionEngine.h"
 
+#include "FileNameLimit.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
@@ -200,10 +202,11 @@ QString ConversionEngine::splitOutputPath(const QString& input, int index, const
 {
     const QFileInfo in(input);
     const QDir dir(folder.isEmpty() ? in.absolutePath() : folder);
-    const QString name = QString::asprintf("%s Part %02d", qUtf8Printable(in.completeBaseName()), index + 1);
-    QString candidate = dir.filePath(name + QStringLiteral(".mp4"));
-    for (int n = 2; QFileInfo::exists(candidate); ++n)
-        candidate = dir.filePath(QStringLiteral("%1 (%2).mp4").arg(name).arg(n));
+    const QString base = in.completeBaseName();
+    const QString part = QString::asprintf(" Part %02d", index + 1);
+    QString candidate = dir.filePath(FileNameLimit::fit(base, part + QStringLiteral(".mp4")));
+    for (int n = 2; QFileInfo::exists(candidate) || QFileInfo(candidate).isSymLink(); ++n)
+        candidate = dir.filePath(FileNameLimit::fit(base, part + QStringLiteral(" (%1).mp4").arg(n)));
     return candidate;
 }
 

@@ -2,7 +2,7 @@
 #include "ConversionTask.h"
 
 #include "ChildProcess.h"
-#include "SafeMove.h"
+#include "FileSystem.h"
 
 #include <cerrno>
 
@@ -73,13 +73,22 @@ void ConversionTask::setFinishedAt(const QDateTime& at)
     m_finishedAt = at;
 }
 
-void ConversionTask::finish(Status status, const std::optional<QString>& error)
+bool ConversionTask::claim()
+{
+    std::lock_guard lock(m_stateLock);
+    if (m_status != Status::queued)
+        return false;
+    m_status = Status::running;
+    return true;
+}
+
+void ConversionTask::finish(Status status, const std::optional<QString>& error, const QDateTime& at)
 {
     std::lock_guard lock(m_stateLock);
     if (m_status != Status::cancelled)
         m_status = status;
     m_error = error;
-    m_finishedAt = QDateTime::currentDateTime();
+    m_finishedAt = at;
     m_process.reset();
 }
 
@@ -93,7 +102,8 @@ void ConversionTask::cancel()
         m_process->terminate();
 }
 
-ConversionTask::PublishResult ConversionTask::publish(const QString& staged, const QString& destination, bool final,
+ConversionTask::PublishResult ConversionTask::publish(FileSystem& files, const QString& staged,
+                                                      const QString& destination, bool final,
                                                       const std::function<QString(const QString&)>& nextFreeName)
 {
     std::lock_guard lock(m_stateLock);
@@ -101,11 +111,11 @@ ConversionTask::PublishResult ConversionTask::publish(const QString& staged, con
     if (m_status == Status::cancelled)
         return result;
     QString target = destination;
-    int err = SafeMove::moveNoReplace(staged, target);
+    int err = files.moveNoReplace(staged, target);
     // Another program took the name after we planned it: keep the finished work under the next free name.
     for (int attempts = 0; err == EEXIST && nextFreeName && attempts < 1000; ++attempts) {
         target = nextFreeName(target);
-        err = SafeMove::moveNoReplace(staged, target);
+        err = files.moveNoReplace(staged, target);
     }
     if (err != 0) {
         result.error = err;

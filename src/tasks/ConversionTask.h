@@ -15,6 +15,7 @@
 namespace karvo {
 
 class ChildProcess;
+class FileSystem;
 
 // One unit of queued work: one input, one operation, one planned output (for split, the folder that
 // receives the parts). Read by the progress display on the main thread while the worker changes it,
@@ -43,9 +44,13 @@ public:
     void setError(const std::optional<QString>& error);
     void setFinishedAt(const QDateTime& at);
 
+    // The worker's claim on a queued task, in one hold of the lock: queued becomes running and true is
+    // returned; any other status (a cancel() that came first) is left alone and false is returned.
+    bool claim();
+
     // The worker's last word on the task: the status (unless it was cancelled meanwhile), the error and
     // the finish time, and the process is let go.
-    void finish(Status status, const std::optional<QString>& error);
+    void finish(Status status, const std::optional<QString>& error, const QDateTime& at);
 
     // Cancels a queued or running task and asks its running process to stop. Final tasks stay as they are.
     void cancel();
@@ -59,7 +64,7 @@ public:
     // so a task is never published after it was cancelled nor reported cancelled after publishing.
     // A cancelled task publishes nothing. When another program created a file under the planned name
     // meanwhile, the file is published under `nextFreeName(taken)` instead of failing the finished work.
-    PublishResult publish(const QString& staged, const QString& destination, bool final,
+    PublishResult publish(FileSystem& files, const QString& staged, const QString& destination, bool final,
                           const std::function<QString(const QString&)>& nextFreeName = {});
 
     // Under the task's lock: launches through `start` unless the task is cancelled, and keeps the process

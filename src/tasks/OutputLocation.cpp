@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "OutputLocation.h"
 
-#include "MediaExtensions.h"
+#include "FileNameLimit.h"
 
 #include <QDir>
 #include <QFile>
@@ -58,7 +58,7 @@ QString OutputLocation::uniqueFile(const QString& folder, const QString& name)
     const QString stem = dot > 0 ? name.left(dot) : name;
     const QString ext = dot > 0 ? name.mid(dot) : QString();
     for (int n = 2;; ++n) {
-        candidate = dir.filePath(stem + u' ' + QString::number(n) + ext);
+        candidate = dir.filePath(FileNameLimit::fit(stem, u' ' + QString::number(n) + ext));
         if (!QFileInfo::exists(candidate) && !QFileInfo(candidate).isSymLink())
             return candidate;
     }
@@ -68,30 +68,6 @@ bool OutputLocation::isPermissionDenied(int error)
 {
     // A read-only file system is the same "not writable here" as a permission refusal.
     return error == EPERM || error == EACCES || error == EROFS;
-}
-
-QString OutputLocation::plannedOutput(const QString& input, const ConversionOp& op, const QString& folder,
-                                      const std::function<bool(const QString&)>& isReserved)
-{
-    const QFileInfo in(input);
-    const QDir dir(folder.isEmpty() ? in.absolutePath() : folder);
-    const QString inputExt = MediaExtensions::of(input);
-    const OutputSuffix suffix = op.outputSuffix(inputExt);
-    if (suffix.ext.isEmpty())
-        return QDir::cleanPath(dir.absolutePath());
-
-    QString name = in.completeBaseName() + suffix.base;
-    if ((op.is<ops::Convert>() || op.is<ops::ConvertImage>()) && suffix.ext == inputExt)
-        name += QStringLiteral(" Converted");
-
-    const auto taken = [&](const QString& path) {
-        const QFileInfo info(path);
-        return info.exists() || info.isSymLink() || (isReserved && isReserved(QDir::cleanPath(path)));
-    };
-    QString candidate = QDir::cleanPath(dir.absoluteFilePath(name + u'.' + suffix.ext));
-    for (int n = 2; taken(candidate); ++n)
-        candidate = QDir::cleanPath(dir.absoluteFilePath(name + u' ' + QString::number(n) + u'.' + suffix.ext));
-    return candidate;
 }
 
 } // namespace karvo

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ConversionOp.h"
-
 #include <QString>
 #include <functional>
 #include <optional>
@@ -27,12 +25,6 @@ public:
 
     // errno values that mean "not writable here": the output is relocated rather than failed.
     static bool isPermissionDenied(int error);
-
-    // The planned output of `op` on `input` in `folder`: base name + suffix (+ " Converted" when a
-    // conversion keeps the source's extension), then " 2", " 3", ... while the name exists on disk or
-    // `isReserved` says another task holds it. For split, the folder itself.
-    static QString plannedOutput(const QString& input, const ConversionOp& op, const QString& folder,
-                                 const std::function<bool(const QString&)>& isReserved = {});
 };
 
 // How the front end lets the user pick a folder when writing beside the source is refused: the

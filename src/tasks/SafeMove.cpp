@@ -1,12 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SafeMove.h"
 
-#include "FileSystemFaults.h"
-
 #include <QDir>
 #include <QFileInfo>
 #include <QUuid>
-#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -16,8 +13,6 @@
 namespace karvo {
 
 namespace {
-std::atomic<bool> g_forceCrossDevice{false};
-
 // Links `from` to `to` when the file system lacks RENAME_NOREPLACE; link() itself never replaces.
 int linkThenUnlink(const QByteArray& from, const QByteArray& to)
 {
@@ -27,10 +22,8 @@ int linkThenUnlink(const QByteArray& from, const QByteArray& to)
     return 0;
 }
 
-int renameNoReplace(const QByteArray& from, const QByteArray& to, bool allowCrossDeviceFake)
+int renameNoReplace(const QByteArray& from, const QByteArray& to)
 {
-    if (allowCrossDeviceFake && g_forceCrossDevice.load())
-        return EXDEV;
     if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
         return 0;
     const int err = errno;
@@ -76,7 +69,9 @@ int copyFile(const QByteArray& from, int outFd)
     return result;
 }
 
-int copyAcross(const QString& source, const QString& destination)
+} // namespace
+
+int SafeMove::moveAcrossFileSystems(const QString& source, const QString& destination)
 {
     const QByteArray from = QFile::encodeName(source);
     const QString folder = QFileInfo(destination).absolutePath();
@@ -90,7 +85,7 @@ int copyAcross(const QString& source, const QString& destination)
     if (::close(out) != 0 && result == 0)
         result = errno;
     if (result == 0)
-        result = renameNoReplace(temp, QFile::encodeName(destination), false);
+        result = renameNoReplace(temp, QFile::encodeName(destination));
     if (result != 0) {
         ::unlink(temp.constData());
         return result;
@@ -98,21 +93,13 @@ int copyAcross(const QString& source, const QString& destination)
     ::unlink(from.constData());
     return 0;
 }
-} // namespace
-
-void SafeMove::setForceCrossDeviceForTesting(bool force)
-{
-    g_forceCrossDevice = force;
-}
 
 int SafeMove::moveNoReplace(const QString& source, const QString& destination)
 {
-    if (const int injected = FileSystemFaults::writeError(QFileInfo(destination).absolutePath()))
-        return injected;
-    const int result = renameNoReplace(QFile::encodeName(source), QFile::encodeName(destination), true);
+    const int result = renameNoReplace(QFile::encodeName(source), QFile::encodeName(destination));
     if (result != EXDEV)
         return result;
-    return copyAcross(source, destination);
+    return moveAcrossFileSystems(source, destination);
 }
 
 } // namespace karvo

@@ -14,8 +14,8 @@ public:
     // temporary name, moved into place without replacing, and only then is the source removed.
     static int moveNoReplace(const QString& source, const QString& destination);
 
-    // Test seam: pretend every rename crosses a file system, to exercise the copying path.
-    static void setForceCrossDeviceForTesting(bool force);
+    // The copying half of moveNoReplace, used by it when a rename reports EXDEV.
+    static int moveAcrossFileSystems(const QString& source, const QString& destination);
 };
 
 } // namespace karvo

@@ -4,11 +4,13 @@
 #include "ConversionTask.h"
 #include "MediaInfo.h"
 #include "OutputLocation.h"
+#include "OutputNaming.h"
+#include "TaskEnvironment.h"
+#include "TaskPlanner.h"
 
 #include <QList>
 #include <QObject>
 #include <QString>
-#include <QStringList>
 #include <atomic>
 #include <condition_variable>
 #include <functional>
@@ -20,15 +22,15 @@
 namespace karvo {
 
 // The single queue every conversion runs through. Tasks run strictly one at a time, in enqueue order,
-// on a worker thread; ffmpeg operations as a child process, image operations in the image engine.
-// Results are written into a staging folder and moved into place only when complete.
+// on a worker thread; ffmpeg operations as child processes (FFmpegRun), image operations in the image
+// engine (ImageRun). Results are written into a staging folder and moved into place only when complete.
 // The manager must be created on the main thread: change notifications and the shutdown completion
 // are delivered there.
 class TaskManager : public QObject {
     Q_OBJECT
 
 public:
-    explicit TaskManager(QObject* parent = nullptr);
+    explicit TaskManager(TaskEnvironment env = {}, QObject* parent = nullptr);
     ~TaskManager() override;
 
     // The program's instance, created on first use.
@@ -59,24 +61,10 @@ public:
     void setOutputDirectoryOverride(const QString& folder);
     // Rotates images by `angle` for this run of the program instead of the stored preference.
     void setRotateAngleOverride(int angle);
-    std::optional<QString> preferredOutputDirectory(const QString& input) const;
+    // The planner this manager names and runs tasks with.
+    TaskPlanner planner() const;
     // A new place for an output whose publication was refused, or none.
     std::optional<QString> relocateOutput(const QString& refused);
-
-    enum class RunOutcome { success, cancelled, failed };
-    struct RunResult {
-        RunOutcome outcome;
-        QString message;
-    };
-    // One ffmpeg run: `args` ends with the final output path, which is swapped for a path in a staging
-    // folder; progress fractions go to `onProgress` when `duration` > 0; on success the file is published
-    // through the task (done when `final`). Never finishes the task itself.
-    RunResult runFFmpeg(const QStringList& args, double duration, const TaskPtr& task, bool final,
-                        const std::function<void(double)>& onProgress);
-
-    // The text shown when ffmpeg cannot be found.
-    static QString ffmpegNotFoundText();
-    static QString backgroundModelMissingText();
 
 signals:
     // Emitted from the worker thread each time a task ends done.
@@ -84,33 +72,28 @@ signals:
 
 private:
     void workerLoop();
+    TaskPtr claimNext(); // under m_lock
     void runTask(const TaskPtr& task);
-    void runSplit(const TaskPtr& task, double segmentSeconds, double duration, const std::optional<MediaInfo>& info);
-    void runImage(const TaskPtr& task);
+    void runFFmpegTask(const TaskPtr& task);
     void finish(const TaskPtr& task, ConversionTask::Status status, const std::optional<QString>& error = {});
+    OutputNaming::IsReserved reservedNames() const;
     void notify();
     void onMainThread(std::function<void()> work);
 
-    struct Published {
-        bool published = false;
-        std::optional<QString> error; // "Cannot save ..." text when the move failed for good
-    };
-    // Publishes a staged file, relocating it when the destination folder refuses writing.
-    Published publishStaged(const TaskPtr& task, const QString& staged, const QString& destination, bool final,
-                            const std::function<QString(const QString&)>& nextFreeName);
+    const TaskEnvironment m_env;
 
-    mutable std::mutex m_lock; // guards the fields below up to m_stop; taken before any task's lock
+    mutable std::mutex m_lock; // guards the fields below up to m_wake; taken before any task's lock
     QList<TaskPtr> m_storedTasks;
     bool m_isRunning = false;
     bool m_isShuttingDown = false;
     std::function<void()> m_shutdownCompletion;
     bool m_stop = false;
+    QString m_outputOverride;
+    int m_rotateOverride = 0;
+    std::shared_ptr<OutputFolderPrompt> m_prompt;
     std::condition_variable m_wake;
 
     std::function<void()> m_onChange; // main thread only
-    std::shared_ptr<OutputFolderPrompt> m_prompt;
-    QString m_outputOverride;
-    int m_rotateOverride = 0;
     std::atomic<bool> m_destroying{false};
     std::thread m_worker;
 };

@@ -3,9 +3,9 @@
 #include "ConversionTask.h"
 
 #include "ChildProcess.h"
-#include "FileSystemFaults.h"
 #include "SafeMove.h"
 #include "StagingFolder.h"
+#include "TaskTestDoubles.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,6 +14,7 @@
 #include <atomic>
 #include <cerrno>
 #include <gtest/gtest.h>
+#include <sys/time.h>
 #include <thread>
 
 using namespace karvo;
@@ -37,13 +38,8 @@ QByteArray readFile(const QString& path)
 
 class ConversionTaskTest : public ::testing::Test {
 protected:
-    void TearDown() override
-    {
-        FileSystemFaults::clear();
-        SafeMove::setForceCrossDeviceForTesting(false);
-        StagingFolder::setFallbackFolderForTesting({});
-    }
     QTemporaryDir dir;
+    karvo::test::FaultyFileSystem files;
     QString path(const QString& name) const { return dir.filePath(name); }
 };
 } // namespace
@@ -66,7 +62,7 @@ TEST_F(ConversionTaskTest, FinishNeverOverwritesCancelled)
     ConversionTask task(path("a.mov"), ConversionOp::mute(), path("a Muted.mov"));
     task.setStatus(Status::running);
     task.cancel();
-    task.finish(Status::done, std::nullopt);
+    task.finish(Status::done, std::nullopt, QDateTime::currentDateTime());
     EXPECT_EQ(task.status(), Status::cancelled);
     EXPECT_TRUE(task.finishedAt().has_value());
 }
@@ -76,7 +72,7 @@ TEST_F(ConversionTaskTest, PublishOnCancelledTaskKeepsStagedFile)
     const QString staged = writeFile(path("staged.mp4"), "data");
     ConversionTask task(path("a.mov"), ConversionOp::trim(0, 1), path("a Trimmed.mp4"));
     task.cancel();
-    const auto result = task.publish(staged, path("a Trimmed.mp4"), true);
+    const auto result = task.publish(files, staged, path("a Trimmed.mp4"), true);
     EXPECT_FALSE(result.published);
     EXPECT_EQ(result.error, 0);
     EXPECT_TRUE(QFileInfo::exists(staged));
@@ -89,13 +85,13 @@ TEST_F(ConversionTaskTest, PublishNotFinalKeepsRunningAndProgress)
     ConversionTask task(path("a.mov"), ConversionOp::split(10), dir.path());
     task.setStatus(Status::running);
     task.setProgress(0.4);
-    const auto result = task.publish(writeFile(path("s1"), "1"), path("a Part 01.mp4"), false);
+    const auto result = task.publish(files, writeFile(path("s1"), "1"), path("a Part 01.mp4"), false);
     EXPECT_TRUE(result.published);
     EXPECT_EQ(task.status(), Status::running);
     EXPECT_DOUBLE_EQ(task.progress(), 0.4);
     EXPECT_EQ(task.outputs(), QStringList{path("a Part 01.mp4")});
 
-    task.publish(writeFile(path("s2"), "2"), path("a Part 02.mp4"), true);
+    task.publish(files, writeFile(path("s2"), "2"), path("a Part 02.mp4"), true);
     EXPECT_EQ(task.status(), Status::done);
     EXPECT_DOUBLE_EQ(task.progress(), 1.0);
     EXPECT_EQ(task.outputs(), (QStringList{path("a Part 01.mp4"), path("a Part 02.mp4")}));
@@ -109,15 +105,15 @@ TEST_F(ConversionTaskTest, PublishNeverReplacesAFileThatAppeared)
     task.setStatus(Status::running);
 
     // Without a fallback rule the move is refused and nothing changes.
-    const auto refused = task.publish(staged, path("a Trimmed.mp4"), true);
+    const auto refused = task.publish(files, staged, path("a Trimmed.mp4"), true);
     EXPECT_FALSE(refused.published);
     EXPECT_EQ(refused.error, EEXIST);
     EXPECT_EQ(readFile(path("a Trimmed.mp4")), "someone else's");
     EXPECT_EQ(task.status(), Status::running);
 
     // With the naming rule the finished work lands under the next free name.
-    const auto moved =
-        task.publish(staged, path("a Trimmed.mp4"), true, [this](const QString&) { return path("a Trimmed 2.mp4"); });
+    const auto moved = task.publish(files, staged, path("a Trimmed.mp4"), true,
+                                    [this](const QString&) { return path("a Trimmed 2.mp4"); });
     EXPECT_TRUE(moved.published);
     EXPECT_EQ(moved.destination, path("a Trimmed 2.mp4"));
     EXPECT_EQ(readFile(path("a Trimmed 2.mp4")), "ours");
@@ -134,7 +130,7 @@ TEST_F(ConversionTaskTest, CancelAndPublishRacingNeverDisagree)
         ConversionTask task(path("a.mov"), ConversionOp::mute(), dest);
         task.setStatus(Status::running);
         std::thread canceller([&] { task.cancel(); });
-        const auto result = task.publish(staged, dest, true);
+        const auto result = task.publish(files, staged, dest, true);
         canceller.join();
         if (result.published) {
             EXPECT_EQ(task.status(), Status::done);
@@ -168,14 +164,13 @@ TEST_F(ConversionTaskTest, CancelTerminatesTheAttachedProcess)
 
 TEST_F(ConversionTaskTest, SafeMoveAcrossFileSystemsCopiesWithoutReplacing)
 {
-    SafeMove::setForceCrossDeviceForTesting(true);
     const QString staged = writeFile(path("staged.bin"), QByteArray(300000, 'k'));
-    EXPECT_EQ(SafeMove::moveNoReplace(staged, path("final.bin")), 0);
+    EXPECT_EQ(SafeMove::moveAcrossFileSystems(staged, path("final.bin")), 0);
     EXPECT_EQ(readFile(path("final.bin")).size(), 300000);
     EXPECT_FALSE(QFileInfo::exists(staged));
 
     const QString second = writeFile(path("second.bin"), "second");
-    EXPECT_EQ(SafeMove::moveNoReplace(second, path("final.bin")), EEXIST);
+    EXPECT_EQ(SafeMove::moveAcrossFileSystems(second, path("final.bin")), EEXIST);
     EXPECT_EQ(readFile(path("final.bin")).size(), 300000);
     EXPECT_TRUE(QFileInfo::exists(second));
     // No hidden temporary copy is left in the destination folder.
@@ -198,7 +193,7 @@ TEST_F(ConversionTaskTest, StagingFolderIsRemovedWithItsContents)
 {
     QString where;
     {
-        StagingFolder staging(dir.path());
+        StagingFolder staging(dir.path(), files);
         ASSERT_TRUE(staging.isValid());
         where = staging.path();
         EXPECT_TRUE(QFileInfo(where).fileName().startsWith(".tessvane-"));
@@ -213,21 +208,76 @@ TEST_F(ConversionTaskTest, StagingFolderIsRemovedWithItsContents)
 TEST_F(ConversionTaskTest, StagingFallsBackToTheTemporaryFolder)
 {
     QTemporaryDir fallback;
-    StagingFolder::setFallbackFolderForTesting(fallback.path());
-    FileSystemFaults::refuseStaging(dir.path(), EROFS);
-    StagingFolder staging(dir.path());
+    files.setTemporaryFolder(fallback.path());
+    files.refuseStaging(dir.path(), EROFS);
+    StagingFolder staging(dir.path(), files);
     ASSERT_TRUE(staging.isValid());
     EXPECT_EQ(QFileInfo(staging.path()).absolutePath(), fallback.path());
 
-    FileSystemFaults::refuseStaging(fallback.path(), ENOSPC);
-    StagingFolder none(dir.path());
+    files.refuseStaging(fallback.path(), ENOSPC);
+    StagingFolder none(dir.path(), files);
     EXPECT_FALSE(none.isValid());
     EXPECT_FALSE(none.error().isEmpty());
 
     // A missing output folder is not created on the way.
-    FileSystemFaults::clear();
-    StagingFolder::setFallbackFolderForTesting(fallback.path());
-    StagingFolder missing(path("does/not/exist"));
+    karvo::test::FaultyFileSystem healthy;
+    healthy.setTemporaryFolder(fallback.path());
+    StagingFolder missing(path("does/not/exist"), healthy);
     ASSERT_TRUE(missing.isValid());
     EXPECT_FALSE(QFileInfo::exists(path("does")));
+}
+
+TEST_F(ConversionTaskTest, ClaimAndCancelRacingNeverRunACancelledTask)
+{
+    // The worker's claim and the user's cancel meet on the task's own lock: exactly one of them wins.
+    for (int round = 0; round < 2000; ++round) {
+        ConversionTask task(path("a.mov"), ConversionOp::mute(), path("o.mov"));
+        std::atomic<bool> go{false};
+        std::thread canceller([&] {
+            while (!go.load()) {
+            }
+            task.cancel();
+        });
+        go = true;
+        const bool claimed = task.claim();
+        canceller.join();
+        // Cancel always lands: before the claim, or on the running task after it.
+        ASSERT_EQ(task.status(), Status::cancelled) << round;
+        EXPECT_FALSE(task.claim());
+        (void)claimed;
+    }
+    ConversionTask done(path("a.mov"), ConversionOp::mute(), path("o.mov"));
+    done.setStatus(Status::done);
+    EXPECT_FALSE(done.claim());
+    EXPECT_EQ(done.status(), Status::done);
+}
+
+TEST_F(ConversionTaskTest, AbandonedStagingFoldersAreRemovedAndLiveOnesKept)
+{
+    // A folder whose run was killed: its owner file is there but nobody holds the lock.
+    const QString killed = path(".tessvane-11111111-2222-3333-4444-555555555555");
+    ASSERT_TRUE(QDir().mkdir(killed));
+    writeFile(killed + "/.owner", "4242\n");
+    writeFile(killed + "/clip.mp4", "half written");
+    // Ownerless folders: a recent one may be a run that is just starting, an old one is a leftover.
+    const QString young = path(".tessvane-AAAAAAAA-2222-3333-4444-555555555555");
+    const QString old = path(".tessvane-BBBBBBBB-2222-3333-4444-555555555555");
+    ASSERT_TRUE(QDir().mkdir(young));
+    ASSERT_TRUE(QDir().mkdir(old));
+    const struct timeval twoDaysAgo[2] = {{::time(nullptr) - 2 * 86400, 0}, {::time(nullptr) - 2 * 86400, 0}};
+    ASSERT_EQ(::utimes(QFile::encodeName(old).constData(), twoDaysAgo), 0);
+    // Something of the user's that only looks similar stays.
+    writeFile(path(".tessvane-notes.txt"), "mine");
+
+    StagingFolder live(dir.path(), files);
+    ASSERT_TRUE(live.isValid());
+    writeFile(live.path() + "/ours.mp4", "in progress");
+    EXPECT_FALSE(QFileInfo::exists(killed));
+    EXPECT_FALSE(QFileInfo::exists(old));
+    EXPECT_TRUE(QFileInfo::exists(young));
+
+    // Another run in the same folder leaves the live one alone.
+    EXPECT_EQ(StagingFolder::removeAbandoned(dir.path()), 0);
+    EXPECT_TRUE(QFileInfo::exists(live.path() + "/ours.mp4"));
+    EXPECT_TRUE(QFileInfo::exists(path(".tessvane-notes.txt")));
 }

@@ -4,13 +4,11 @@
 #include "TaskManager.h"
 
 #include "EventLoop.h"
-#include "FFmpegLocator.h"
-#include "FileSystemFaults.h"
 #include "MediaProbe.h"
 #include "OutputLocation.h"
 #include "Preferences.h"
-#include "SafeMove.h"
 #include "StagingFolder.h"
+#include "TaskTestDoubles.h"
 #include "TestMedia.h"
 
 #include <QDir>
@@ -20,6 +18,7 @@
 #include <QTemporaryDir>
 #include <cerrno>
 #include <gtest/gtest.h>
+#include <thread>
 #include <unistd.h>
 
 using namespace karvo;
@@ -34,12 +33,11 @@ protected:
         ASSERT_TRUE(dir.isValid());
         Preferences::setFilePath(settingsDir.filePath("settings.json"));
         OutputLocation::clearBookmark();
+        env.files = files;
+        env.tools = tools;
     }
     void TearDown() override
     {
-        FFmpegLocator::setTestFolders({});
-        FileSystemFaults::clear();
-        StagingFolder::setFallbackFolderForTesting({});
         OutputLocation::clearBookmark();
         Preferences::setFilePath({});
     }
@@ -71,18 +69,15 @@ protected:
         return QDir(folder).entryList({".tessvane-*", ".karvo-*"}, QDir::Dirs | QDir::Files | QDir::Hidden);
     }
 
-    // A fake ffmpeg first in the search order; the real ffprobe is still found after it.
-    void fakeFFmpeg(const QString& body) { FFmpegLocator::setTestFolders({writeFakeFolder(body)}); }
-    QString writeFakeFolder(const QString& body)
-    {
-        const QString folder = fakes.filePath("bin");
-        writeScript(folder, "ffmpeg", body);
-        return folder;
-    }
+    // A fake ffmpeg; the real ffprobe is still used.
+    void fakeFFmpeg(const QString& body) { tools->set("ffmpeg", writeScript(fakes.filePath("bin"), "ffmpeg", body)); }
 
     QTemporaryDir dir;
     QTemporaryDir fakes;
     QTemporaryDir settingsDir;
+    std::shared_ptr<FaultyFileSystem> files = std::make_shared<FaultyFileSystem>();
+    std::shared_ptr<TestToolLocator> tools = std::make_shared<TestToolLocator>();
+    TaskEnvironment env;
 };
 
 QString statusText(const TaskPtr& t)
@@ -97,7 +92,7 @@ const char* kLastArg = "for last; do :; done\n";
 TEST_F(TaskManagerTest, NamesNeverCollideAndNeverOverwrite)
 {
     const QString a = copy(TestMedia::clip(2), "a.mp4");
-    TaskManager manager;
+    TaskManager manager(env);
     const auto t1 = manager.enqueue(a, ConversionOp::trim(0, 1));
     const auto t2 = manager.enqueue(a, ConversionOp::trim(0.5, 1.5));
     const auto t3 = manager.enqueue(a, ConversionOp::convert(OutputFormat::mp4));
@@ -147,7 +142,7 @@ TEST_F(TaskManagerTest, EveryVideoAndAudioOperationProducesWhatItSays)
         {ConversionOp::mute(), a, "a Muted.mov", true, false, 3},
         {ConversionOp::removeMetadata(), a, "a NoMeta.mov", true, true, 3},
     };
-    TaskManager manager;
+    TaskManager manager(env);
     QList<TaskPtr> tasks;
     for (const Case& c : cases)
         tasks << manager.enqueue(c.input, c.op);
@@ -177,7 +172,7 @@ TEST_F(TaskManagerTest, EveryVideoAndAudioOperationProducesWhatItSays)
 TEST_F(TaskManagerTest, OddSizedSourcesConvertWithTheSoftwareEncoder)
 {
     const QString gif = copy(TestMedia::oddGif(), "odd.gif");
-    TaskManager manager;
+    TaskManager manager(env);
     const auto t = manager.enqueue(gif, ConversionOp::convert(OutputFormat::mp4));
     runAll(manager);
     ASSERT_EQ(t->status(), Status::done) << statusText(t).toStdString();
@@ -190,7 +185,7 @@ TEST_F(TaskManagerTest, OddSizedSourcesConvertWithTheSoftwareEncoder)
 TEST_F(TaskManagerTest, SplitWritesPartsEndingAtTheSegmentBoundaries)
 {
     const QString a = copy(TestMedia::clip(25, 160, 120, true), "a.mp4");
-    TaskManager manager;
+    TaskManager manager(env);
     QList<double> seen;
     const auto t = manager.enqueue(a, ConversionOp::split(10));
     manager.setOnChange([&] { seen << t->progress(); });
@@ -212,7 +207,7 @@ TEST_F(TaskManagerTest, SplitWritesPartsEndingAtTheSegmentBoundaries)
 TEST_F(TaskManagerTest, CancelledQueuedTaskNeverStartsAndTheNextOneRuns)
 {
     const QString a = copy(TestMedia::clip(2), "a.mp4");
-    TaskManager manager;
+    TaskManager manager(env);
     const auto first = manager.enqueue(a, ConversionOp::speed(0.5));
     const auto second = manager.enqueue(a, ConversionOp::mute());
     const auto third = manager.enqueue(a, ConversionOp::trim(0, 1));
@@ -228,7 +223,7 @@ TEST_F(TaskManagerTest, CancelledQueuedTaskNeverStartsAndTheNextOneRuns)
 TEST_F(TaskManagerTest, CancellingARunningTaskAtAnyMomentLeavesNothingBehind)
 {
     const QString a = copy(TestMedia::clip(4), "a.mp4");
-    TaskManager manager;
+    TaskManager manager(env);
     auto* random = QRandomGenerator::global();
     for (int round = 0; round < 8; ++round) {
         const auto t = manager.enqueue(a, ConversionOp::speed(0.5));
@@ -251,19 +246,111 @@ TEST_F(TaskManagerTest, CancellingARunningTaskAtAnyMomentLeavesNothingBehind)
 
 TEST_F(TaskManagerTest, FileAppearingUnderThePlannedNameIsKeptAndOutputGoesBesideIt)
 {
-    const QString a = copy(TestMedia::clip(1), "a.mp4");
+    const QString a = copy(TestMedia::clip(1), "Track 01.mp4");
+    const QString real = TestMedia::clip(1);
     // Another program writes the planned name while "ffmpeg" runs.
-    fakeFFmpeg(QString(kLastArg) + "final=\"$(dirname \"$(dirname \"$last\")\")/$(basename \"$last\")\"\n"
-                                   "echo other > \"$final\"\necho ours > \"$last\"\necho progress=end\nexit 0");
-    TaskManager manager;
+    fakeFFmpeg(QString(kLastArg) +
+               "final=\"$(dirname \"$(dirname \"$last\")\")/$(basename \"$last\")\"\n"
+               "echo other > \"$final\"\ncp '" +
+               real + "' \"$last\"\necho progress=end\nexit 0");
+    TaskManager manager(env);
     const auto t = manager.enqueue(a, ConversionOp::mute());
     runAll(manager);
     ASSERT_EQ(t->status(), Status::done) << statusText(t).toStdString();
-    EXPECT_EQ(t->outputs(), QStringList{path("a Muted 2.mp4")});
-    QFile other(path("a Muted.mp4")), ours(path("a Muted 2.mp4"));
-    ASSERT_TRUE(other.open(QIODevice::ReadOnly) && ours.open(QIODevice::ReadOnly));
+    // The source's own number is not taken for a counter ("Track 2 Muted.mp4" would be wrong).
+    EXPECT_EQ(t->outputs(), QStringList{path("Track 01 Muted 2.mp4")});
+    QFile other(path("Track 01 Muted.mp4")), ours(path("Track 01 Muted 2.mp4")), source(real);
+    ASSERT_TRUE(other.open(QIODevice::ReadOnly) && ours.open(QIODevice::ReadOnly) && source.open(QIODevice::ReadOnly));
     EXPECT_EQ(other.readAll(), "other\n");
-    EXPECT_EQ(ours.readAll(), "ours\n");
+    EXPECT_EQ(ours.readAll(), source.readAll());
+}
+
+TEST_F(TaskManagerTest, ExitZeroIsNotEnoughToPublish)
+{
+    // ffmpeg 5 exits 0 after "Error closing file" on a full disk; a garbage file is not a conversion.
+    const QString a = copy(TestMedia::clip(1), "a.mp4");
+    const QString real = TestMedia::clip(1);
+    struct Case {
+        QString body;
+        QString error;
+    };
+    const QList<Case> cases{
+        {QString(kLastArg) + "cp '" + real +
+             "' \"$last\"\n"
+             "echo \"[out#0/mp4 @ 0x1] Error closing file $last: No space left on device\" >&2\nexit 0",
+         "Cannot save a Muted.mp4: Not enough space in " + dir.path() + ". Free some space and try again."},
+        {QString(kLastArg) + "head -c 5000 '" + real + "' > \"$last\"\nexit 0",
+         "Cannot save a Muted.mp4: the written file is incomplete"},
+    };
+    for (const Case& c : cases) {
+        fakeFFmpeg(c.body);
+        TaskManager manager(env);
+        const auto t = manager.enqueue(a, ConversionOp::mute());
+        runAll(manager);
+        EXPECT_EQ(t->status(), Status::failed);
+        EXPECT_EQ(t->error().value_or(QString()), c.error);
+        EXPECT_FALSE(QFileInfo::exists(t->output()));
+        EXPECT_TRUE(leftovers(dir.path()).isEmpty());
+    }
+}
+
+TEST_F(TaskManagerTest, FullDiskForRealPublishesNothing)
+{
+    // A 1 MB file system: the stream copy of a 3 s clip does not fit.
+    QTemporaryDir mountPoint;
+    const QString target = mountPoint.path();
+    int code = -1;
+    TestMedia::run("/bin/mount", {"-t", "tmpfs", "-o", "size=1m", "tmpfs", target}, &code);
+    if (code != 0)
+        GTEST_SKIP() << "mounting a small file system needs root";
+    const QString a = copy(TestMedia::clip1080(), "a.mov");
+    ASSERT_GT(QFileInfo(a).size(), 1500000);
+    TaskManager manager(env);
+    manager.setOutputDirectoryOverride(target);
+    const auto t = manager.enqueue(a, ConversionOp::convert(OutputFormat::mkv));
+    runAll(manager);
+    const QStringList left = QDir(target).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    TestMedia::run("/bin/umount", {target}, &code);
+    EXPECT_EQ(t->status(), Status::failed);
+    EXPECT_TRUE(t->error().value_or(QString()).contains("Not enough space in " + target))
+        << t->error().value_or(QString()).toStdString();
+    EXPECT_TRUE(left.isEmpty()) << left.join(' ').toStdString();
+}
+
+TEST_F(TaskManagerTest, CancellingJustAfterEnqueueNeverRunsOrRevivesTheTask)
+{
+    // The worker claims a task while another thread cancels it. Without ffmpeg a claimed task ends at
+    // once, so thousands of rounds are quick; a cancelled task must stay cancelled whatever the timing.
+    tools->set("ffmpeg", QString());
+    const QString a = copy(TestMedia::clip(1), "a.mp4");
+    TaskManager manager(env);
+    auto* random = QRandomGenerator::global();
+    QList<TaskPtr> cancelled;
+    const auto stillCancelled = [&] {
+        runAll(manager);
+        for (const TaskPtr& t : cancelled)
+            ASSERT_EQ(t->status(), Status::cancelled) << t->error().value_or(QString()).toStdString();
+        manager.purgeFinished();
+        cancelled.clear();
+    };
+    for (int round = 0; round < 20000; ++round) {
+        const auto t = manager.enqueue(a, ConversionOp::mute());
+        ASSERT_TRUE(t);
+        const int delayUs = static_cast<int>(random->bounded(0, 20));
+        std::thread canceller([t, delayUs] {
+            QThread::usleep(static_cast<unsigned long>(delayUs));
+            t->cancel();
+        });
+        canceller.join();
+        const Status after = t->status();
+        // The cancel came first, or the task had already ended (failed: no ffmpeg); never running again.
+        ASSERT_TRUE(after == Status::cancelled || after == Status::failed) << round;
+        if (after == Status::cancelled)
+            cancelled << t;
+        if (round % 500 == 499)
+            stillCancelled();
+    }
+    stillCancelled();
 }
 
 TEST_F(TaskManagerTest, FailingFFmpegGivesItsLastWordsOrItsExitStatus)
@@ -282,7 +369,7 @@ TEST_F(TaskManagerTest, FailingFFmpegGivesItsLastWordsOrItsExitStatus)
     };
     for (const Case& c : cases) {
         fakeFFmpeg(c.body);
-        TaskManager manager;
+        TaskManager manager(env);
         const auto t = manager.enqueue(a, ConversionOp::mute());
         runAll(manager);
         EXPECT_EQ(t->status(), Status::failed);
@@ -297,16 +384,15 @@ TEST_F(TaskManagerTest, MissingToolsAndUnreadableMediaFailWithTheirTexts)
     const QString a = copy(TestMedia::clip(1), "a.mp4");
     const QString broken = copy(TestMedia::truncated(), "broken.mp4");
     {
-        TaskManager manager;
+        TaskManager manager(env);
         const auto t = manager.enqueue(broken, ConversionOp::mute());
         runAll(manager);
         EXPECT_EQ(t->status(), Status::failed);
         EXPECT_EQ(t->error().value_or(QString()), "Cannot read media. Check file access and try again.");
     }
     {
-        FFmpegLocator::setTestFolders({fakes.filePath("empty")}, true);
-        QDir().mkpath(fakes.filePath("empty"));
-        TaskManager manager;
+        tools->set("ffmpeg", QString());
+        TaskManager manager(env);
         const auto t = manager.enqueue(a, ConversionOp::mute());
         runAll(manager);
         EXPECT_EQ(t->status(), Status::failed);
@@ -318,14 +404,14 @@ TEST_F(TaskManagerTest, ReadOnlyOutputFolderWithoutSavedFolderFailsWithTheMoveEr
 {
     const QString a = copy(TestMedia::clip(1), "a.mp4");
     QTemporaryDir fallback;
-    StagingFolder::setFallbackFolderForTesting(fallback.path());
-    FileSystemFaults::refuseStaging(dir.path(), EROFS);
-    FileSystemFaults::refuseWrites(dir.path(), EROFS);
-    TaskManager manager;
+    files->setTemporaryFolder(fallback.path());
+    files->refuseStaging(dir.path(), EROFS);
+    files->refuseWrites(dir.path(), EROFS);
+    TaskManager manager(env);
     const auto t = manager.enqueue(a, ConversionOp::mute());
     runAll(manager);
     EXPECT_EQ(t->status(), Status::failed);
-    EXPECT_EQ(t->error().value_or(QString()), "Cannot save a Muted.mp4: Read-only file system");
+    EXPECT_EQ(t->error().value_or(QString()), "Cannot save a Muted.mp4: " + dir.path() + " is read-only.");
     EXPECT_TRUE(leftovers(fallback.path()).isEmpty());
     EXPECT_TRUE(QDir(fallback.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
 }
@@ -346,11 +432,11 @@ TEST_F(TaskManagerTest, RefusedFolderUsesTheSavedFolderWithoutAsking)
     QFile existing(saved.filePath("a Muted.mp4"));
     ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
     existing.close();
-    StagingFolder::setFallbackFolderForTesting(fallback.path());
-    FileSystemFaults::refuseStaging(dir.path(), EACCES);
-    FileSystemFaults::refuseWrites(dir.path(), EACCES);
+    files->setTemporaryFolder(fallback.path());
+    files->refuseStaging(dir.path(), EACCES);
+    files->refuseWrites(dir.path(), EACCES);
 
-    TaskManager manager;
+    TaskManager manager(env);
     auto prompt = std::make_shared<CountingPrompt>();
     manager.setFolderPrompt(prompt);
     const auto t = manager.enqueue(a, ConversionOp::mute());
@@ -376,8 +462,8 @@ TEST_F(TaskManagerTest, RefusedFolderAsksOnceAndUsesTheChosenFolder)
     };
     const QString a = copy(TestMedia::clip(1), "a.mp4");
     QTemporaryDir chosen;
-    FileSystemFaults::refuseWrites(dir.path(), EPERM);
-    TaskManager manager;
+    files->refuseWrites(dir.path(), EPERM);
+    TaskManager manager(env);
     auto prompt = std::make_shared<ChoosingPrompt>();
     prompt->folder = chosen.path();
     manager.setFolderPrompt(prompt);
@@ -396,7 +482,7 @@ TEST_F(TaskManagerTest, ReadOnlyFolderForReal)
         GTEST_SKIP() << "permissions do not bind root";
     const QString a = copy(TestMedia::clip(1), "a.mp4");
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
-    TaskManager manager;
+    TaskManager manager(env);
     const auto t = manager.enqueue(a, ConversionOp::mute());
     runAll(manager);
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -410,9 +496,9 @@ TEST_F(TaskManagerTest, StagingOnAnotherFileSystemStillPublishes)
     if (!shm.isValid())
         GTEST_SKIP() << "no /dev/shm here";
     const QString a = copy(TestMedia::clip(1), "a.mp4");
-    StagingFolder::setFallbackFolderForTesting(shm.path());
-    FileSystemFaults::refuseStaging(dir.path(), EACCES);
-    TaskManager manager;
+    files->setTemporaryFolder(shm.path());
+    files->refuseStaging(dir.path(), EACCES);
+    TaskManager manager(env);
     const auto t = manager.enqueue(a, ConversionOp::mute());
     runAll(manager);
     ASSERT_EQ(t->status(), Status::done) << statusText(t).toStdString();
@@ -425,7 +511,7 @@ TEST_F(TaskManagerTest, ShutdownWaitsForTheRunningTaskThenRefusesWork)
 {
     const QString a = copy(TestMedia::clip(1), "a.mp4");
     fakeFFmpeg("exec sleep 30");
-    TaskManager manager;
+    TaskManager manager(env);
     const auto running = manager.enqueue(a, ConversionOp::mute());
     const auto queued = manager.enqueue(a, ConversionOp::trim(0, 1));
     ASSERT_TRUE(waitFor([&] { return running->status() == Status::running; }));
@@ -447,7 +533,7 @@ TEST_F(TaskManagerTest, ShutdownWaitsForTheRunningTaskThenRefusesWork)
 
 TEST_F(TaskManagerTest, ShutdownWhenIdleCompletesOnTheNextTurn)
 {
-    TaskManager manager;
+    TaskManager manager(env);
     bool completed = false;
     manager.shutdown([&] { completed = true; });
     EXPECT_FALSE(completed);
@@ -458,7 +544,7 @@ TEST_F(TaskManagerTest, DismissAndPurgeKeepActiveTasks)
 {
     const QString a = copy(TestMedia::clip(1), "a.mp4");
     fakeFFmpeg("exec sleep 30");
-    TaskManager manager;
+    TaskManager manager(env);
     const auto running = manager.enqueue(a, ConversionOp::mute());
     const auto queued = manager.enqueue(a, ConversionOp::trim(0, 1));
     const auto cancelled = manager.enqueue(a, ConversionOp::speed(2));
@@ -478,7 +564,7 @@ TEST_F(TaskManagerTest, DismissAndPurgeKeepActiveTasks)
 TEST_F(TaskManagerTest, ChangesArriveOnTheMainThreadAndDoneIsAnnounced)
 {
     const QString a = copy(TestMedia::clip(1), "a.mp4");
-    TaskManager manager;
+    TaskManager manager(env);
     int changes = 0;
     bool offMain = false;
     manager.setOnChange([&] {
@@ -503,7 +589,7 @@ TEST_F(TaskManagerTest, CustomOutputFolderAndOverride)
     QTemporaryDir custom, override;
     Preferences::setValue("kv.outputLocation", "custom");
     OutputLocation::saveBookmark(custom.path());
-    TaskManager manager;
+    TaskManager manager(env);
     EXPECT_EQ(manager.enqueue(a, ConversionOp::mute())->output(), custom.filePath("a Muted.mp4"));
     // A bookmark whose folder is gone sends outputs beside the source again.
     OutputLocation::saveBookmark(custom.filePath("gone"));

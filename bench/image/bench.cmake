@@ -3,3 +3,8 @@
 add_executable(karvo-image-bench ${CMAKE_CURRENT_LIST_DIR}/ImageResizeBench.cpp)
 target_link_libraries(karvo-image-bench PRIVATE karvo_engine)
 karvo_set_warnings(karvo-image-bench)
+
+# One image engine write with every parameter, optionally cancelled, for bench/image-big.
+add_executable(karvo-image-op ${CMAKE_CURRENT_LIST_DIR}/ImageOpBench.cpp)
+target_link_libraries(karvo-image-op PRIVATE karvo_engine)
+karvo_set_warnings(karvo-image-op)

@@ -34,6 +34,30 @@ QString toolKindName(ToolKind kind)
     return {};
 }
 
+QString terminalSafe(const QString& text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u == u'\n') {
+            out += QStringLiteral("\\n");
+        } else if (u == u'\r') {
+            out += QStringLiteral("\\r");
+        } else if (u == u'\t') {
+            out += QStringLiteral("\\t");
+        } else if (u < 0x20 || (u >= 0x7f && u <= 0x9f)) {
+            out += QStringLiteral("\\x%1").arg(static_cast<uint>(u), 2, 16, QLatin1Char('0'));
+        } else if (u == 0x061c || u == 0x200e || u == 0x200f || (u >= 0x202a && u <= 0x202e) ||
+                   (u >= 0x2066 && u <= 0x2069)) {
+            out += QStringLiteral("\\u%1").arg(static_cast<uint>(u), 4, 16, QLatin1Char('0'));
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
 QString shellQuote(const QString& argument)
 {
     static const QRegularExpression safe(QStringLiteral("^[A-Za-z0-9_@%+=:,./-]+$"));

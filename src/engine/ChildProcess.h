@@ -12,6 +12,9 @@ namespace karvo {
 // device; standard output and error go to a pipe each or to the null device. terminate() and kill()
 // may be called from any thread at any moment: a process that has been reaped is never signalled, so
 // a recycled process id cannot be hit.
+// A child never outlives Karvo: it is killed when Karvo ends, however Karvo ends. Every child is forked
+// by one internal thread that lives as long as the process, so start() may be called from any thread,
+// also one that ends while the child still runs.
 class ChildProcess {
 public:
     enum class Output { pipe, discard };
@@ -32,6 +35,8 @@ public:
     QString start(const QString& program, const QStringList& arguments, Output stdoutMode = Output::pipe,
                   Output stderrMode = Output::pipe);
 
+    // The process id while the child has not been reaped, else -1.
+    pid_t pid() const;
     int stdoutFd() const { return m_stdout; }
     int stderrFd() const { return m_stderr; }
 

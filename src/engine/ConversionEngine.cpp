@@ -11,8 +11,63 @@
 namespace karvo {
 
 namespace {
-const QString kGifChain = QStringLiteral(
-    "fps=12,scale=480:-1:flags=lanczos,split[s0][s1];[s0]palettegen=max_colors=128[p];[s1][p]paletteuse=dither=bayer");
+const QString kGifFrames = QStringLiteral("fps=12,scale=480:-1:flags=lanczos");
+const QString kGifPalette = QStringLiteral("palettegen=max_colors=128");
+const QString kGifDither = QStringLiteral("paletteuse=dither=bayer");
+const QString kGifChain =
+    kGifFrames + QStringLiteral(",split[s0][s1];[s0]") + kGifPalette + QStringLiteral("[p];[s1][p]") + kGifDither;
+// Those frames are 480 pixels wide, 12 a second, 4 bytes a pixel (the palette filters work on BGRA).
+constexpr int kGifWidth = 480;
+constexpr double kGifFps = 12;
+constexpr double kGifPixelBytes = 4;
+// Measured: the palette run takes about 60 % of the two runs' time on detailed footage (the palette filter
+// counts every distinct colour), less on flat pictures.
+constexpr double kGifPaletteShare = 0.6;
+
+// Run 1: the palette of the whole input into the work folder. ffmpeg reports no progress until every output
+// has started, and the palette comes only at the end; the blank first frame (tpad) starts the palette output
+// at once, and a stream copy into the null muxer carries the input position into out_time. The image muxer
+// rewrites the file with the real palette (-update 1 also keeps "%" in the name literal).
+QStringList gifPaletteArguments(const QString& input, const QString& palette)
+{
+    return {"-i",
+            input,
+            "-filter_complex",
+            QStringLiteral("[0:V:0]") + kGifFrames + u',' + kGifPalette + QStringLiteral(",tpad=start=1[p]"),
+            "-map",
+            "0:V:0",
+            "-c",
+            "copy",
+            "-f",
+            "null",
+            "-",
+            "-map",
+            "[p]",
+            "-update",
+            "1",
+            "-n",
+            palette};
+}
+
+// Run 2: the same frames mapped onto that palette. The palette is read as a PNG stream, never as a pattern.
+QStringList gifDitherArguments(const QString& input, const QString& palette, const QString& output)
+{
+    return {"-i",
+            input,
+            "-f",
+            "png_pipe",
+            "-i",
+            palette,
+            "-filter_complex",
+            QStringLiteral("[0:V:0]") + kGifFrames + QStringLiteral("[f];[f][1:v:0]") + kGifDither +
+                QStringLiteral("[g]"),
+            "-map",
+            "[g]",
+            "-loop",
+            "0",
+            "-n",
+            output};
+}
 
 // libx264 in yuv420p refuses odd frame sizes; dropping the odd last row or column is the smallest change.
 const QString kEvenSize = QStringLiteral("crop=trunc(iw/2)*2:trunc(ih/2)*2");
@@ -41,6 +96,17 @@ QString formatFixed(double x, int decimals)
 {
     return QString::asprintf("%.*f", decimals, x);
 }
+
+// Whole microseconds as "%.6f" would print them, without a round trip through floating point.
+QString microseconds(qint64 us)
+{
+    return QString::asprintf("%lld.%06lld", static_cast<long long>(us / 1000000), static_cast<long long>(us % 1000000));
+}
+
+// Half a millisecond: less than the gap between two frames at up to 2000 frames per second.
+constexpr double kLastFrameLead = 0.0005;
+// In microseconds: a key frame lies within this distance ahead of the time in all but unusual encodes.
+constexpr qint64 kInexactSeekPreroll = 10'000'000;
 } // namespace
 
 H264Encoder ConversionEngine::platformEncoder()
@@ -117,6 +183,25 @@ QString ConversionEngine::snapshotTime(double seconds)
     return formatFixed(truncated, 6);
 }
 
+double ConversionEngine::snapshotSeekTime(double requested, const MediaInfo& info, std::optional<double> lastFrameTime)
+{
+    double t = std::isnan(requested) ? 0.0 : std::max(requested, 0.0);
+    if (lastFrameTime && *lastFrameTime >= 0) {
+        // Aim a little before the last frame: its printed time may be rounded up by up to a microsecond.
+        const double last = std::max(*lastFrameTime - kLastFrameLead, 0.0);
+        return std::min(t, last);
+    }
+    if (info.duration > 0)
+        t = std::min(t, info.duration);
+    return std::isfinite(t) ? t : 0.0;
+}
+
+bool ConversionEngine::seeksInexactly(const QString& formatName)
+{
+    const QStringList names = formatName.split(u',');
+    return names.contains(u"mpegts") || names.contains(u"mpeg") || names.contains(u"mpegvideo");
+}
+
 QStringList ConversionEngine::arguments(const ConversionOp& op, const QString& input, const QString& output,
                                         const std::optional<MediaInfo>& info)
 {
@@ -170,8 +255,16 @@ QStringList ConversionEngine::arguments(const ConversionOp& op, const QString& i
         return args + h264VideoArgs(18, encoder) + tail;
     }
     if (const auto* s = op.as<ops::Snapshot>()) {
-        return QStringList{"-ss", snapshotTime(s->time), "-i", input, "-map", "0:V:0", "-frames:v", "1", "-q:v", "2"} +
-               tail;
+        const QStringList frame{"-map", "0:V:0", "-frames:v", "1", "-q:v", "2"};
+        // Whole microseconds; the bounds keep the conversion defined.
+        const qint64 at = s->time > 0 && s->time < 1e9 ? static_cast<qint64>(std::floor(s->time * 1e6)) : 0;
+        if (info && seeksInexactly(info->formatName) && at > 0) {
+            // Decode from well ahead, then drop frames up to the time. The first seek is never 0: ffmpeg would
+            // then count from the first video frame instead of the file's start, which probe times refer to.
+            const qint64 ahead = std::max<qint64>(at - kInexactSeekPreroll, 1);
+            return QStringList{"-ss", microseconds(ahead), "-i", input, "-ss", microseconds(at - ahead)} + frame + tail;
+        }
+        return QStringList{"-ss", snapshotTime(s->time), "-i", input} + frame + tail;
     }
     if (op.is<ops::Mute>())
         return QStringList{"-i", input, "-map", "0:V:0?", "-c", "copy", "-an"} + tail;
@@ -182,6 +275,42 @@ QStringList ConversionEngine::arguments(const ConversionOp& op, const QString& i
     }
     // Image operations and split never run through this builder.
     return {};
+}
+
+std::vector<FFmpegPass> ConversionEngine::passes(const ConversionOp& op, const QString& input, const QString& output,
+                                                 const std::optional<MediaInfo>& info, const QString& workFolder)
+{
+    return passes(op, input, output, info, workFolder, platformEncoder());
+}
+
+std::vector<FFmpegPass> ConversionEngine::passes(const ConversionOp& op, const QString& input, const QString& output,
+                                                 const std::optional<MediaInfo>& info, const QString& workFolder,
+                                                 H264Encoder encoder)
+{
+    const auto* convert = op.as<ops::Convert>();
+    if (convert && convert->format == OutputFormat::gif && !gifFitsOnePass(info)) {
+        const QString palette = gifPalettePath(workFolder);
+        return {{gifPaletteArguments(input, palette), kGifPaletteShare, false},
+                {gifDitherArguments(input, palette, output), 1 - kGifPaletteShare, true}};
+    }
+    QStringList args = arguments(op, input, output, info, encoder);
+    if (args.isEmpty())
+        return {};
+    return {{std::move(args), 1, true}};
+}
+
+bool ConversionEngine::gifFitsOnePass(const std::optional<MediaInfo>& info)
+{
+    if (!info || !std::isfinite(info->duration) || info->duration <= 0 || info->width <= 0 || info->height <= 0)
+        return false;
+    const double height = std::ceil(static_cast<double>(kGifWidth) * info->height / info->width);
+    const double frames = std::ceil(info->duration * kGifFps) + 1;
+    return frames * kGifWidth * height * kGifPixelBytes <= gifOnePassBytes;
+}
+
+QString ConversionEngine::gifPalettePath(const QString& workFolder)
+{
+    return QDir(workFolder).absoluteFilePath(QStringLiteral("palette.png"));
 }
 
 QStringList ConversionEngine::splitSegmentArguments(const QString& input, const QString& output, double start,

@@ -1,14 +1,29 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Localization.h"
 
-#include <QCoreApplication>
 #include <QReadWriteLock>
+#include <QTranslator>
 
 namespace karvo {
 
 namespace {
 QReadWriteLock g_localeLock;
 QLocale g_locale(QLocale::English);
+QReadWriteLock g_translatorLock;
+std::shared_ptr<const QTranslator> g_translator;
+
+// Unfinished entries are left out of the compiled tables, so an empty answer means "not translated".
+QString translated(const char* key, int n)
+{
+    const std::shared_ptr<const QTranslator> table = Localization::translator();
+    if (!table || !key)
+        return QString::fromUtf8(key);
+    QString text = table->translate(Localization::context, key, nullptr, n);
+    // A table entry without plural forms has no form for n: take its single text.
+    if (text.isEmpty() && n >= 0)
+        text = table->translate(Localization::context, key);
+    return text.isEmpty() ? QString::fromUtf8(key) : text;
+}
 
 QString formatInteger(qint64 n, const QLocale& locale)
 {
@@ -51,8 +66,25 @@ void Localization::setLocale(const QLocale& locale)
 
 QString Localization::lookUp(const char* key)
 {
-    // Translation files use the English text as their source, in one context for the whole program.
-    return QCoreApplication::translate("Karvo", key);
+    return translated(key, -1);
+}
+
+QString Localization::lookUp(const char* key, qint64 n)
+{
+    const auto count = static_cast<int>(std::clamp<qint64>(n, 0, std::numeric_limits<int>::max()));
+    return translated(key, count);
+}
+
+void Localization::setTranslator(std::shared_ptr<const QTranslator> translator)
+{
+    QWriteLocker lock(&g_translatorLock);
+    g_translator = std::move(translator);
+}
+
+std::shared_ptr<const QTranslator> Localization::translator()
+{
+    QReadLocker lock(&g_translatorLock);
+    return g_translator;
 }
 
 QString Localization::format(const QString& text, const QList<LocalizedArg>& args, const QLocale& locale)

@@ -3,6 +3,7 @@
 
 #include "ChildProcess.h"
 #include "FFmpegLocator.h"
+#include "MediaFileCheck.h"
 
 #include <QFileInfo>
 #include <QJsonArray>
@@ -164,6 +165,9 @@ MediaInfo MediaProbe::parse(const QJsonObject& root)
 
 std::optional<MediaInfo> MediaProbe::probe(const QString& path, double timeout, const CancelCheck& isCancelled)
 {
+    // ffprobe on a FIFO or a device would wait or read until the time limit; an empty file is no media either.
+    if (MediaFileCheck::check(path))
+        return std::nullopt;
     // An absolute path keeps names such as "-x.mp4" or "concat:a.mp4" from being read as options or protocols.
     const auto root = json({"-show_format", "-show_streams", QFileInfo(path).absoluteFilePath()}, timeout, isCancelled);
     if (!root)
@@ -183,6 +187,8 @@ QString MediaProbe::intervalStart(double seconds)
 std::optional<double> MediaProbe::lastVideoFrameTime(const QString& path, double duration,
                                                      const CancelCheck& isCancelled)
 {
+    if (MediaFileCheck::check(path))
+        return std::nullopt;
     const QString absolute = QFileInfo(path).absoluteFilePath();
     const double starts[2] = {std::max(duration - 10.0, 0.0), 0.0};
     for (int attempt = 0; attempt < 2; ++attempt) {

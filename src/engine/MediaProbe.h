@@ -12,8 +12,9 @@
 
 namespace karvo {
 
-// Runs ffprobe under a hard time limit. Every failure (no ffprobe, launch error, time-out,
-// cancellation, non-zero exit, bad JSON) is an absent result; callers word it.
+// Runs ffprobe under a hard time limit, and only on files MediaFileCheck accepts (a regular, readable,
+// non-empty file). Every failure (such a file problem, no ffprobe, launch error, time-out, cancellation,
+// non-zero exit, bad JSON) is an absent result; callers word it with MediaFileCheck::probeFailure().
 class MediaProbe {
 public:
     static constexpr double defaultTimeout = 30.0;

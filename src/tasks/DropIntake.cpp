@@ -5,6 +5,7 @@
 #include "DropRouter.h"
 #include "Localization.h"
 #include "MediaExtensions.h"
+#include "MediaFileCheck.h"
 
 namespace karvo {
 
@@ -52,8 +53,9 @@ QList<DropPlan> DropIntake::plan(const QStringList& paths, const RadialAction& a
         else
             media.append({path, std::nullopt});
     }
+    // A FIFO or a device would hold ffprobe until its time limit; the router words what is wrong instead.
     for (DroppedFile& file : media)
-        file.info = probe(file.path);
+        file.info = MediaFileCheck::check(file.path) ? std::nullopt : probe(file.path);
 
     if (opensToolWindow(action))
         return {DropRouter::plan(images + media, action)};

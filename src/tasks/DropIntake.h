@@ -21,8 +21,9 @@ public:
     static bool opensToolWindow(const RadialAction& action);
 
     // Plans in the order their results are applied: one plan for a batch tool, otherwise one plan per
-    // file with images first (they need no probe). Probing runs on the calling thread. When no file is
-    // supported, a single plan holding the "Unsupported file" error.
+    // file with images first (they need no probe). Probing runs on the calling thread, and only for
+    // files MediaFileCheck accepts. When no file is supported, a single plan holding the "Unsupported
+    // file" error.
     static QList<DropPlan> plan(const QStringList& paths, const RadialAction& action, const Prober& probe);
 };
 

@@ -4,6 +4,7 @@
 #include "DropClassification.h"
 #include "Localization.h"
 #include "MediaExtensions.h"
+#include "MediaFileCheck.h"
 
 #include <QFileInfo>
 
@@ -18,6 +19,11 @@ DropError unsupported()
 DropError notVideo(const QString& name)
 {
     return {L("No video track"), L("%@ is not a video file.", name)};
+}
+
+DropError cannotRead(const QString& reason)
+{
+    return {L("Cannot read media"), reason};
 }
 
 std::optional<ToolKind> toolKindFor(ToolAction action)
@@ -71,49 +77,64 @@ DropPlan DropRouter::plan(const QList<DroppedFile>& files, const RadialAction& a
 void DropRouter::planImage(const QString& path, const RadialAction& action, QList<DropEnqueue>& enqueues,
                            QList<DropError>& errors, Buckets& buckets)
 {
-    switch (action.type()) {
-    case RadialAction::Type::format:
+    std::optional<ConversionOp> op;
+    std::optional<ToolKind> kind;
+    if (action.type() == RadialAction::Type::imageFormat) {
+        op = ConversionOp::convertImage(action.imageFormatValue());
+    } else if (action.type() == RadialAction::Type::tool) {
+        switch (action.toolAction()) {
+        case ToolAction::compress:
+            kind = ToolKind::compressImage;
+            break;
+        case ToolAction::removeMeta:
+            op = ConversionOp::removeMetadata();
+            break;
+        case ToolAction::resize:
+            kind = ToolKind::resizeImage;
+            break;
+        case ToolAction::rotate:
+            op = ConversionOp::rotateImage();
+            break;
+        case ToolAction::removeBackground:
+            op = ConversionOp::removeBackground();
+            break;
+        default:
+            break;
+        }
+    }
+    if (!op && !kind) {
         errors.append(unsupported());
         return;
-    case RadialAction::Type::imageFormat:
-        enqueues.append({path, ConversionOp::convertImage(action.imageFormatValue()), std::nullopt});
-        return;
-    case RadialAction::Type::tool:
-        break;
     }
-    switch (action.toolAction()) {
-    case ToolAction::compress:
-        add(ToolKind::compressImage, {path, std::nullopt}, buckets);
-        return;
-    case ToolAction::removeMeta:
-        enqueues.append({path, ConversionOp::removeMetadata(), std::nullopt});
-        return;
-    case ToolAction::resize:
-        add(ToolKind::resizeImage, {path, std::nullopt}, buckets);
-        return;
-    case ToolAction::rotate:
-        enqueues.append({path, ConversionOp::rotateImage(), std::nullopt});
-        return;
-    case ToolAction::removeBackground:
-        enqueues.append({path, ConversionOp::removeBackground(), std::nullopt});
-        return;
-    default:
-        errors.append(unsupported());
+    // Images are not probed: this is the only look at the file before the image engine opens it.
+    if (const auto problem = MediaFileCheck::problem(path)) {
+        errors.append(cannotRead(*problem));
         return;
     }
+    if (op)
+        enqueues.append({path, *op, std::nullopt});
+    else
+        add(*kind, {path, std::nullopt}, buckets);
 }
 
 void DropRouter::planAV(const QString& path, const std::optional<MediaInfo>& info, const RadialAction& action,
                         QList<DropEnqueue>& enqueues, QList<DropError>& errors, Buckets& buckets)
 {
     // An image format turns any media (an animated GIF above all) into a still, whatever the probe said.
+    // A file that is not even a readable regular file is refused, though.
     if (action.type() == RadialAction::Type::imageFormat) {
-        enqueues.append({path, ConversionOp::convertImage(action.imageFormatValue()), info});
+        if (const auto problem = info ? std::nullopt : MediaFileCheck::problem(path))
+            errors.append(cannotRead(*problem));
+        else
+            enqueues.append({path, ConversionOp::convertImage(action.imageFormatValue()), info});
         return;
     }
-    if (!info || (!info->hasVideo && !info->hasAudio)) {
-        errors.append(
-            {L("Cannot read media"), L("Check that the file exists, is readable, and ffmpeg/ffprobe are installed.")});
+    if (!info) {
+        errors.append(cannotRead(MediaFileCheck::probeFailure(path)));
+        return;
+    }
+    if (!info->hasVideo && !info->hasAudio) {
+        errors.append(cannotRead(MediaFileCheck::notMedia(path)));
         return;
     }
     const QString name = QFileInfo(path).fileName();

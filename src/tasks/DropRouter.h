@@ -8,7 +8,9 @@
 namespace karvo {
 
 // Turns dropped files plus one action into queued conversions, tool-window files and per-file errors.
-// Pure: it only asks the file system whether a path is a directory, and never starts work.
+// It never starts work. It reads the file system only to ask whether a path is a directory, and, for files
+// without a probe result and for images about to be used, whether they are readable regular files
+// (MediaFileCheck), so an error says what is wrong with the file.
 class DropRouter {
 public:
     static DropPlan plan(const QList<DroppedFile>& files, const RadialAction& action);

@@ -2,13 +2,13 @@
 #include "FFmpegRun.h"
 
 #include "ChildProcess.h"
+#include "FFmpegErrorText.h"
 #include "InstallHint.h"
 #include "Localization.h"
 #include "MediaProbe.h"
 #include "StagingFolder.h"
 
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
 #include <thread>
@@ -20,33 +20,6 @@ namespace {
 constexpr qsizetype kStderrTail = 16384;
 // Reading back a finished file takes a fraction of a second; a file that takes longer is not trusted.
 constexpr double kCheckTimeout = 10.0;
-
-// The last three non-empty lines of ffmpeg's standard error, joined by spaces.
-QString lastLines(const QByteArray& tail)
-{
-    const QString text = QString::fromUtf8(tail);
-    QStringList lines;
-    for (const QString& line : text.split(QRegularExpression(QStringLiteral("[\r\n]")), Qt::SkipEmptyParts)) {
-        if (!line.trimmed().isEmpty())
-            lines << line.trimmed();
-    }
-    return lines.mid(std::max<qsizetype>(0, lines.size() - 3)).join(u' ');
-}
-
-// ffmpeg reports a failed write or close on its standard error and may still exit 0.
-std::optional<QString> reportedWriteError(const QByteArray& tail, const QString& folder)
-{
-    if (tail.contains("No space left on device") || tail.contains("Disk quota exceeded"))
-        return OutputPublisher::describeWriteError(ENOSPC, folder);
-    for (const char* marker : {"Error closing file", "Error writing trailer", "av_interleaved_write_frame()"}) {
-        const qsizetype at = tail.indexOf(marker);
-        if (at >= 0) {
-            const qsizetype end = tail.indexOf('\n', at);
-            return QString::fromUtf8(tail.mid(at, end < 0 ? -1 : end - at)).trimmed();
-        }
-    }
-    return std::nullopt;
-}
 
 // Reads ffmpeg's "-progress pipe:1" report as it arrives, on its own thread.
 class ProgressReader {
@@ -141,19 +114,21 @@ FFmpegRun::Result FFmpegRun::run(const FFmpegStep& step, const TaskPtr& task,
     task->detachProcess();
     if (task->isCancelled())
         return {Outcome::cancelled, {}};
+    const QString folder = finalInfo.absolutePath();
     if (!exit.success()) {
-        if (const auto writeError = reportedWriteError(tail, finalInfo.absolutePath()))
-            return {Outcome::failed, L("Cannot save %@: %@", finalInfo.fileName(), *writeError)};
-        const QString text = lastLines(tail);
+        const QString text = FFmpegErrorText::describe(tail, folder);
         if (!text.isEmpty())
             return {Outcome::failed, text};
         return {Outcome::failed, L("ffmpeg exited with %d", exit.normal ? exit.code : exit.signal)};
     }
 
     // ffmpeg exits 0 even when closing a file on a full disk failed: its word is not enough.
-    if (const auto writeError = reportedWriteError(tail, finalInfo.absolutePath()))
-        return {Outcome::failed, L("Cannot save %@: %@", finalInfo.fileName(), *writeError)};
-    if (QFileInfo(staged).size() > 0 &&
+    if (FFmpegErrorText::reportsWriteFailure(tail))
+        return {Outcome::failed, FFmpegErrorText::describe(tail, folder)};
+    const QFileInfo written(staged);
+    if (!written.exists() || written.size() == 0)
+        return {Outcome::failed, L("Cannot save %@: %@", finalInfo.fileName(), L("no output was produced")), true};
+    if (
         !MediaProbe::probe(staged, kCheckTimeout, [task] { return task->isCancelled(); })) {
         if (task->isCancelled())
             return {Outcome::cancelled, {}};

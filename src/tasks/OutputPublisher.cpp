@@ -21,14 +21,18 @@ QString OutputPublisher::describeWriteError(int error, const QString& folder)
     switch (error) {
     case ENOSPC:
     case EDQUOT:
-        return L("Not enough space in %@. Free some space and try again.", where);
+        return L("Not enough space in %@.", where);
+    case EFBIG:
+        return L("The output is too large for the file system of %@.", where);
     case ENAMETOOLONG:
-        return L("The file name is too long for %@.", where);
+        return L("The output file name is too long for %@. Rename the source file to something shorter.", where);
     case EACCES:
     case EPERM:
-        return L("No permission to write in %@.", where);
+        return L("Karvo may not write to %@. Choose another output folder.", where);
     case EROFS:
-        return L("%@ is read-only.", where);
+        return L("%@ is read-only. Choose another output folder.", where);
+    case EIO:
+        return L("The disk reported a read or write error.");
     default:
         return QString::fromLocal8Bit(std::strerror(error));
     }

@@ -4,6 +4,7 @@
 #include "ConversionEngine.h"
 #include "FFmpegRun.h"
 #include "ImageRun.h"
+#include "MediaFileCheck.h"
 #include "Localization.h"
 #include "MediaProbe.h"
 #include "OutputNaming.h"
@@ -239,8 +240,9 @@ void TaskManager::finish(const TaskPtr& task, Status status, const std::optional
 
 void TaskManager::runTask(const TaskPtr& task)
 {
-    if (!QFileInfo(task->input()).isFile()) {
-        finish(task, Status::failed, L("Cannot read media. Check file access and try again."));
+    // Checked again when the task runs: the file may have gone or changed since it was dropped.
+    if (const auto problem = MediaFileCheck::problem(task->input())) {
+        finish(task, Status::failed, *problem);
         return;
     }
     if (!TaskPlanner::runsInImageEngine(task->op(), task->input())) {
@@ -274,7 +276,7 @@ void TaskManager::runFFmpegTask(const TaskPtr& task)
         if (task->isCancelled())
             finish(task, Status::cancelled);
         else
-            finish(task, Status::failed, L("Cannot read media. Check file access and try again."));
+            finish(task, Status::failed, MediaFileCheck::probeFailure(task->input()));
         return;
     }
     const TaskPlanner::Steps plan = TaskPlanner::ffmpegSteps(task->op(), task->input(), task->output(), *info);
@@ -296,10 +298,13 @@ void TaskManager::runFFmpegTask(const TaskPtr& task)
                 return ConversionEngine::splitOutputPath(task->input(), i, QFileInfo(taken).absolutePath());
             return OutputNaming::nextFree(task->input(), task->op(), taken, reserved);
         };
-        const FFmpegRun::Result result = runner.run(step, task, nextFree, [this, task, i, steps](double fraction) {
+        const auto onProgress = [this, task, i, steps](double fraction) {
             task->setProgress((fraction + i) / steps);
             notify();
-        });
+        };
+        FFmpegRun::Result result = runner.run(step, task, nextFree, onProgress);
+        if (result.noOutput && task->op().is<ops::Snapshot>())
+            result = retrySnapshotAtLastFrame(task, *info, step, runner, nextFree, onProgress).value_or(result);
         if (result.outcome == FFmpegRun::Outcome::cancelled) {
             finish(task, Status::cancelled);
             return;
@@ -316,6 +321,23 @@ void TaskManager::runFFmpegTask(const TaskPtr& task)
     }
     task->setProgress(1.0);
     finish(task, Status::done);
+}
+
+std::optional<FFmpegRun::Result>
+TaskManager::retrySnapshotAtLastFrame(const TaskPtr& task, const MediaInfo& info, const FFmpegStep& step,
+                                      FFmpegRun& runner, const OutputPublisher::NextFreeName& nextFree,
+                                      const std::function<void(double)>& onProgress)
+{
+    // A time at or past the last frame gives ffmpeg nothing to decode: take the last frame there is. Looking
+    // it up costs a scan of the file's end, so it is done only when the plain seek came back empty.
+    const auto last =
+        MediaProbe::lastVideoFrameTime(task->input(), info.duration, [task] { return task->isCancelled(); });
+    if (!last || task->isCancelled())
+        return std::nullopt;
+    const double at = ConversionEngine::snapshotSeekTime(task->op().as<ops::Snapshot>()->time, info, last);
+    FFmpegStep retry = step;
+    retry.arguments = ConversionEngine::arguments(ConversionOp::snapshot(at), task->input(), step.arguments.last(), info);
+    return runner.run(retry, task, nextFree, onProgress);
 }
 
 std::optional<QString> TaskManager::relocateOutput(const QString& refused)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "ConversionTask.h"
+#include "FFmpegRun.h"
 #include "MediaInfo.h"
 #include "OutputLocation.h"
 #include "OutputNaming.h"
@@ -75,6 +76,10 @@ private:
     TaskPtr claimNext(); // under m_lock
     void runTask(const TaskPtr& task);
     void runFFmpegTask(const TaskPtr& task);
+    std::optional<FFmpegRun::Result> retrySnapshotAtLastFrame(const TaskPtr& task, const MediaInfo& info,
+                                                              const FFmpegStep& step, FFmpegRun& runner,
+                                                              const OutputPublisher::NextFreeName& nextFree,
+                                                              const std::function<void(double)>& onProgress);
     void finish(const TaskPtr& task, ConversionTask::Status status, const std::optional<QString>& error = {});
     OutputNaming::IsReserved reservedNames() const;
     void notify();

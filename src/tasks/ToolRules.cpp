@@ -5,6 +5,7 @@
 #include "SettingsDefaults.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace karvo {
 
@@ -62,7 +63,15 @@ std::optional<ConversionOp> ToolRules::crop(const ToolFile& file, const QRectF& 
 {
     const int width = file.info ? file.info->width : 0;
     const int height = file.info ? file.info->height : 0;
-    const auto pixels = BatchCrop::pixels(normalized, width, height);
+    const QRectF r = normalized.normalized();
+    if (!std::isfinite(r.x()) || !std::isfinite(r.y()) || !std::isfinite(r.width()) || !std::isfinite(r.height()))
+        return std::nullopt;
+    // Outside the picture nothing is left to keep; the pixel rounding would otherwise turn such a
+    // rectangle into a crop of the whole frame.
+    const QRectF inside = r.intersected(QRectF(0, 0, 1, 1));
+    if (inside.width() <= 0 || inside.height() <= 0)
+        return std::nullopt;
+    const auto pixels = BatchCrop::pixels(inside, width, height);
     if (!pixels)
         return std::nullopt;
     return ConversionOp::crop(pixels->x, pixels->y, pixels->w, pixels->h);
@@ -74,7 +83,9 @@ std::optional<ConversionOp> ToolRules::operation(ToolKind kind, const ToolParame
     case ToolKind::compressVideo:
         return ConversionOp::compress(compressCrfs().value(std::clamp(p.compressPreset, 0, 2)));
     case ToolKind::compressImage:
-        return ConversionOp::compressImage(p.imageQuality);
+        if (!std::isfinite(p.imageQuality))
+            return std::nullopt;
+        return ConversionOp::compressImage(std::clamp(p.imageQuality, minImageQuality, maxImageQuality));
     case ToolKind::resizeImage:
         return ConversionOp::resizeImage(p.resizeEdge);
     case ToolKind::trim:
@@ -82,10 +93,15 @@ std::optional<ConversionOp> ToolRules::operation(ToolKind kind, const ToolParame
     case ToolKind::crop:
         return crop(file, p.cropRect);
     case ToolKind::speed:
-        return ConversionOp::speed(p.speedFactor);
+        if (!std::isfinite(p.speedFactor))
+            return std::nullopt;
+        return ConversionOp::speed(std::clamp(p.speedFactor, minSpeed, maxSpeed));
     case ToolKind::snapshot:
         return snapshot(file, p.snapshotTime);
     case ToolKind::split:
+        // Shorter parts than the window offers would make a part per frame, or millions of them.
+        if (!(p.splitSeconds >= minSplitSeconds))
+            return std::nullopt;
         return ConversionOp::split(p.splitSeconds);
     }
     return std::nullopt;

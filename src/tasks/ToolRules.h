@@ -32,6 +32,13 @@ struct ToolParameters {
 // A file the settings do not fit gets no operation.
 class ToolRules {
 public:
+    // The value ranges of the tool windows, the same as the stored defaults'.
+    static constexpr double minSpeed = 0.25;
+    static constexpr double maxSpeed = 4.0;
+    static constexpr double minImageQuality = 0.4;
+    static constexpr double maxImageQuality = 0.95;
+    static constexpr double minSplitSeconds = 1.0;
+
     static QList<int> compressCrfs();    // 23, 28, 33
     static QList<int> resizeEdges();     // 3840, 1920, 1280, 800
     static QList<double> speedPresets(); // 0.5, 1, 1.5, 2, 4
@@ -40,6 +47,8 @@ public:
 
     static std::optional<ConversionOp> trim(const ToolFile& file, double start, double end);
     static std::optional<ConversionOp> snapshot(const ToolFile& file, double time);
+    // The part of `normalized` that lies in the picture, in the file's own pixels; none when nothing of
+    // it lies in the picture.
     static std::optional<ConversionOp> crop(const ToolFile& file, const QRectF& normalized);
 };
 

@@ -157,3 +157,61 @@ TEST_F(CliConvertTest, InterruptCancelsEverythingAndLeavesNothing)
     EXPECT_FALSE(QFileInfo::exists(dir.filePath("long Speed.mp4")));
     EXPECT_TRUE(hiddenEntries().isEmpty()) << hiddenEntries().join(' ').toStdString();
 }
+
+TEST_F(CliConvertTest, NamesAndMessagesReachTheTerminalEscaped)
+{
+    const QString hostile = QString::fromUtf8("a\x1b]0;owned\x07\x1b[2J\nb.mov");
+    copy(TestMedia::clip(1), hostile);
+    const CliRun run = cli({"mute", hostile});
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_TRUE(QFileInfo::exists(dir.filePath(QString::fromUtf8("a\x1b]0;owned\x07\x1b[2J\nb Muted.mov"))));
+    EXPECT_TRUE(run.out.contains("a\\x1b]0;owned\\x07\\x1b[2J\\nb.mov")) << run.out.toStdString();
+
+    // Refusals and usage errors repeat what they were given, escaped as well.
+    const CliRun refused = cli({"trim", "--start", "50", hostile});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_TRUE(refused.err.contains("Cannot process a\\x1b]0;owned")) << refused.err.toStdString();
+    const CliRun unknown = cli({"\x1b[2Jfrob"});
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_TRUE(unknown.err.contains("\\x1b[2Jfrob")) << unknown.err.toStdString();
+    const CliRun badValue = cli({"speed", "--factor", "\x1b[5m", "x.mov"});
+    EXPECT_EQ(badValue.status, 2);
+    for (const CliRun* r : {&run, &refused, &unknown, &badValue}) {
+        for (const QString& text : {r->out, r->err}) {
+            EXPECT_FALSE(text.contains(QChar(0x1b))) << text.toStdString();
+            EXPECT_FALSE(text.contains(QChar(0x07))) << text.toStdString();
+        }
+    }
+}
+
+TEST_F(CliConvertTest, OptionsThatDoNotFitTheFilesAreErrors)
+{
+    copy(TestMedia::clip(1), "clip.mp4");
+    const QString png = TestMedia::cached("photo.png", [](const QString& path) {
+        return TestMedia::ffmpeg({"-f", "lavfi", "-i", "testsrc=size=320x240", "-frames:v", "1", path});
+    });
+    copy(png, "photo.png");
+    const struct {
+        QStringList args;
+        QString named;
+    } rows[] = {
+        {{"compress", "--preset", "2", "photo.png"}, "--preset"},
+        {{"compress", "--quality", "0.5", "clip.mp4"}, "--quality"},
+        {{"compress", "--preset", "2", "clip.mp4", "photo.png"}, "--preset"},
+        {{"mp4", "--at", "3", "clip.mp4"}, "--at"},
+        {{"crop", "--rect", "1,1,1,1", "clip.mp4"}, "--rect"},
+        {{"split", "--every", "0.0000001", "clip.mp4"}, "--every"},
+    };
+    for (const auto& r : rows) {
+        const CliRun run = cli(r.args);
+        EXPECT_EQ(run.status, 2) << r.args.join(' ').toStdString();
+        EXPECT_TRUE(run.err.contains(r.named)) << run.err.toStdString();
+    }
+    // Nothing was converted.
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"clip.mp4", "photo.png"}));
+
+    // A quality outside the setting's range is clamped as the setting is, and said.
+    const CliRun clamped = cli({"compress", "--quality", "1", "photo.png"});
+    EXPECT_EQ(clamped.status, 0) << clamped.err.toStdString();
+    EXPECT_TRUE(clamped.err.contains("using 0.95")) << clamped.err.toStdString();
+}

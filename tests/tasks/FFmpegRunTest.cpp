@@ -110,15 +110,13 @@ TEST_F(FFmpegRunTest, CancelledBeforeLaunchStartsNothingAndLeavesNothing)
 
 TEST_F(FFmpegRunTest, HugeStandardErrorIsCutToItsTail)
 {
-    // 4 MB of noise then the real reason: only the last lines are kept and shown.
+    // 4 MB of noise then the real reason: the tail is kept, and its reason is told in plain words.
     fakeFFmpeg("head -c 4000000 /dev/zero | tr '\\0' 'x' >&2\necho >&2\necho 'Invalid data found when processing "
                "input' >&2\nexit 1\n");
     const auto task = runningTask(path("o.mp4"));
     const Run r = run({{"-i", "x", path("o.mp4")}, 0, true}, task);
     EXPECT_EQ(r.result.outcome, Outcome::failed);
-    EXPECT_TRUE(r.result.message.endsWith("Invalid data found when processing input"))
-        << r.result.message.left(200).toStdString();
-    EXPECT_LT(r.result.message.size(), 16500);
+    EXPECT_EQ(r.result.message, "The file looks damaged or isn't a supported media file.");
     EXPECT_TRUE(leftovers().isEmpty());
 }
 

@@ -19,6 +19,7 @@
 #include <cerrno>
 #include <gtest/gtest.h>
 #include <thread>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace karvo;
@@ -277,7 +278,7 @@ TEST_F(TaskManagerTest, ExitZeroIsNotEnoughToPublish)
         {QString(kLastArg) + "cp '" + real +
              "' \"$last\"\n"
              "echo \"[out#0/mp4 @ 0x1] Error closing file $last: No space left on device\" >&2\nexit 0",
-         "Cannot save a Muted.mp4: Not enough space in " + dir.path() + ". Free some space and try again."},
+         "Not enough space in " + dir.path() + "."},
         {QString(kLastArg) + "head -c 5000 '" + real + "' > \"$last\"\nexit 0",
          "Cannot save a Muted.mp4: the written file is incomplete"},
     };
@@ -360,8 +361,10 @@ TEST_F(TaskManagerTest, FailingFFmpegGivesItsLastWordsOrItsExitStatus)
         QString error;
     };
     const QList<Case> cases{
-        {"echo one >&2\necho two >&2\n\necho three >&2\necho 'Conversion failed!' >&2\nexit 1",
-         "two three Conversion failed!"},
+        // Stream dumps and metadata are noise; the line that says what went wrong is the message.
+        {"echo 'Stream mapping:' >&2\necho '    handler_name    : SoundHandler' >&2\n"
+         "echo '[libx264 @ 0x55d1] width not divisible by 2 (161x121)' >&2\necho 'Conversion failed!' >&2\nexit 1",
+         "libx264: width not divisible by 2 (161x121)"},
         {"exit 1", "ffmpeg exited with 1"},
         {"kill -9 $$", "ffmpeg exited with 9"},
         {"exit 0", "Cannot save a Muted.mp4: no output was produced"},
@@ -387,7 +390,8 @@ TEST_F(TaskManagerTest, MissingToolsAndUnreadableMediaFailWithTheirTexts)
         const auto t = manager.enqueue(broken, ConversionOp::mute());
         runAll(manager);
         EXPECT_EQ(t->status(), Status::failed);
-        EXPECT_EQ(t->error().value_or(QString()), "Cannot read media. Check file access and try again.");
+        EXPECT_EQ(t->error().value_or(QString()), "broken.mp4 could not be read as media: it is damaged, incomplete, "
+                                                  "or not a video or audio file.");
     }
     {
         tools->set("ffmpeg", QString());
@@ -410,7 +414,8 @@ TEST_F(TaskManagerTest, ReadOnlyOutputFolderWithoutSavedFolderFailsWithTheMoveEr
     const auto t = manager.enqueue(a, ConversionOp::mute());
     runAll(manager);
     EXPECT_EQ(t->status(), Status::failed);
-    EXPECT_EQ(t->error().value_or(QString()), "Cannot save a Muted.mp4: " + dir.path() + " is read-only.");
+    EXPECT_EQ(t->error().value_or(QString()),
+              "Cannot save a Muted.mp4: " + dir.path() + " is read-only. Choose another output folder.");
     EXPECT_TRUE(leftovers(fallback.path()).isEmpty());
     EXPECT_TRUE(QDir(fallback.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
 }
@@ -605,4 +610,38 @@ TEST_F(TaskManagerTest, CustomOutputFolderAndOverride)
     EXPECT_EQ(QDir(override.path()).entryList(QDir::Files),
               (QStringList{"a Part 01.mp4", "a Part 02.mp4", "a Trimmed.mp4"}));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{"a Trimmed.mp4", "a.mp4"}));
+}
+
+TEST_F(TaskManagerTest, InputsThatAreNotRegularFilesFailAtOnceWithTheReason)
+{
+    // A FIFO would block ffprobe until its time limit and a device would be read forever.
+    const QString fifo = path("a.mp4");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link("/dev/zero", path("zero.mov")));
+    TaskManager manager(env);
+    const auto fromFifo = manager.enqueue(fifo, ConversionOp::mute());
+    const auto fromDevice = manager.enqueue(path("zero.mov"), ConversionOp::convert(OutputFormat::mp4));
+    const auto gone = manager.enqueue(path("gone.mov"), ConversionOp::mute());
+    runAll(manager, 20000);
+    EXPECT_EQ(fromFifo->error().value_or(QString()), "a.mp4 is a named pipe, not a media file.");
+    EXPECT_EQ(fromDevice->error().value_or(QString()), "zero.mov is a device, not a media file.");
+    EXPECT_EQ(gone->error().value_or(QString()), "gone.mov was not found. It may have been moved, renamed or deleted.");
+    for (const auto& t : {fromFifo, fromDevice, gone})
+        EXPECT_EQ(t->status(), Status::failed);
+}
+
+TEST_F(TaskManagerTest, SnapshotAtOrPastTheEndTakesTheLastFrame)
+{
+    const QString a = copy(TestMedia::clip(2), "a.mp4");
+    TaskManager manager(env);
+    const auto nearEnd = manager.enqueue(a, ConversionOp::snapshot(1.999));
+    const auto pastEnd = manager.enqueue(a, ConversionOp::snapshot(99999));
+    runAll(manager);
+    for (const auto& t : {nearEnd, pastEnd}) {
+        ASSERT_EQ(t->status(), Status::done) << statusText(t).toStdString();
+        const auto info = MediaProbe::probe(t->outputs().value(0));
+        ASSERT_TRUE(info);
+        EXPECT_EQ(info->width, 320);
+    }
+    EXPECT_TRUE(leftovers(dir.path()).isEmpty());
 }

@@ -6,6 +6,7 @@
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <limits>
 
 using namespace karvo;
 
@@ -56,6 +57,61 @@ TEST(ToolRules, CropUsesEachFilesOwnSize)
     EXPECT_EQ(ToolRules::crop(video(5, 1280, 720), QRectF(0.1, 0.1, 0.5, 0.5)), ConversionOp::crop(128, 72, 640, 360));
     EXPECT_EQ(ToolRules::crop(video(5, 0, 0), QRectF(0, 0, 1, 1)), std::nullopt);
     EXPECT_EQ(ToolRules::crop(kUnknown, QRectF(0, 0, 1, 1)), std::nullopt);
+}
+
+TEST(ToolRules, CropKeepsOnlyWhatLiesInThePicture)
+{
+    const ToolFile hd = video(5, 1920, 1080);
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    struct Row {
+        QRectF rect;
+        std::optional<ConversionOp> expected;
+    };
+    const QList<Row> rows{
+        {QRectF(1, 1, 1, 1), std::nullopt},                                     // entirely past the bottom-right corner
+        {QRectF(-1, -1, 0.5, 0.5), std::nullopt},                               // entirely before the top-left corner
+        {QRectF(0.2, 1, 0.5, 0.5), std::nullopt},                               // touches the picture only at its edge
+        {QRectF(nan, 0, 0.5, 0.5), std::nullopt},                               //
+        {QRectF(0, 0, nan, 1), std::nullopt},                                   //
+        {QRectF(-1, -1, 3, 3), ConversionOp::crop(0, 0, 1920, 1080)},           // covers the picture: all of it
+        {QRectF(0.5, 0.5, 0.8, 0.8), ConversionOp::crop(960, 540, 960, 540)},   // cut at the picture's edges
+        {QRectF(0.6, 0.6, -0.2, -0.2), ConversionOp::crop(768, 432, 384, 216)}, // drawn from the other corner
+    };
+    for (const Row& r : rows) {
+        EXPECT_EQ(ToolRules::crop(hd, r.rect), r.expected)
+            << r.rect.x() << "," << r.rect.y() << "," << r.rect.width() << "," << r.rect.height();
+        ToolParameters p;
+        p.cropRect = r.rect;
+        EXPECT_EQ(ToolRules::operation(ToolKind::crop, p, hd), r.expected);
+    }
+}
+
+TEST(ToolRules, ValuesOutsideTheWindowsRangesAreClampedOrRefused)
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    ToolParameters p;
+    // Quality and speed are clamped as the stored defaults are.
+    for (const auto& [given, used] : {std::pair{0.0, 0.4}, {1.0, 0.95}, {-3.0, 0.4}, {0.6, 0.6}}) {
+        p.imageQuality = given;
+        EXPECT_EQ(ToolRules::operation(ToolKind::compressImage, p, kUnknown), ConversionOp::compressImage(used))
+            << given;
+    }
+    for (const auto& [given, used] : {std::pair{10.0, 4.0}, {0.1, 0.25}, {1.5, 1.5}}) {
+        p.speedFactor = given;
+        EXPECT_EQ(ToolRules::operation(ToolKind::speed, p, kUnknown), ConversionOp::speed(used)) << given;
+    }
+    p.imageQuality = nan;
+    p.speedFactor = nan;
+    EXPECT_EQ(ToolRules::operation(ToolKind::compressImage, p, kUnknown), std::nullopt);
+    EXPECT_EQ(ToolRules::operation(ToolKind::speed, p, kUnknown), std::nullopt);
+
+    // A part shorter than the split window's shortest would make millions of parts.
+    for (const double seconds : {1e-300, 1e-7, 0.5, 0.0, -10.0, nan}) {
+        p.splitSeconds = seconds;
+        EXPECT_EQ(ToolRules::operation(ToolKind::split, p, video(60)), std::nullopt) << seconds;
+    }
+    p.splitSeconds = 1;
+    EXPECT_EQ(ToolRules::operation(ToolKind::split, p, video(60)), ConversionOp::split(1));
 }
 
 TEST(ToolRules, BatchToolsNeverRefuseAFile)

@@ -41,6 +41,11 @@ ImageIOError failure(ImageIOFailure kind, const QString& detail = {})
     return ImageIOError{kind, ImageFormat::png, detail};
 }
 
+ImageIOError fileFailure(const StagedFile& file)
+{
+    return ImageIOError{ImageIOFailure::writeFailed, ImageFormat::png, file.error(), file.errorCode()};
+}
+
 // 8-bit sRGB, alpha (if any) as the last band.
 vips::VImage toRgb8(vips::VImage image)
 {
@@ -223,7 +228,7 @@ std::optional<ImageIOError> BackgroundRemover::removeBackground(const QString& i
 
     StagedFile file(outputPng);
     if (file.fd() < 0)
-        return failure(ImageIOFailure::writeFailed, file.error());
+        return fileFailure(file);
     VipsTargetFile sink(file, isCancelled);
     std::optional<VipsCancellation> watch;
     try {
@@ -251,7 +256,7 @@ std::optional<ImageIOError> BackgroundRemover::removeBackground(const QString& i
         const QString message = QString::fromUtf8(e.what()).trimmed();
         vips_error_clear();
         if (const auto kind = sink.failureOf(watch && watch->stopped()))
-            return failure(*kind, *kind == ImageIOFailure::writeFailed ? file.error() : message);
+            return *kind == ImageIOFailure::writeFailed ? fileFailure(file) : failure(*kind, message);
         const int longest = std::max(source->width(), source->height());
         return failure(source->decodesCleanly(longest) ? ImageIOFailure::writeFailed : ImageIOFailure::unreadable,
                        message);
@@ -259,7 +264,7 @@ std::optional<ImageIOError> BackgroundRemover::removeBackground(const QString& i
     if (cancelled())
         return failure(ImageIOFailure::cancelled);
     if (!file.commit())
-        return failure(ImageIOFailure::writeFailed, file.error());
+        return fileFailure(file);
     return std::nullopt;
 }
 

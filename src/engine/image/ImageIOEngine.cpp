@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ImageIOEngine.h"
 
+#include "HeifEncoderProcess.h"
 #include "ImageSource.h"
 #include "JpegMetadataFilter.h"
 #include "MediaExtensions.h"
+#include "ScratchImage.h"
 #include "StagedFile.h"
 #include "Vips.h"
 #include "VipsCancellation.h"
@@ -25,6 +27,19 @@ constexpr int unknownSizeEdge = 16384;
 ImageIOError failure(ImageIOFailure kind, const QString& detail = {})
 {
     return ImageIOError{kind, ImageFormat::png, detail};
+}
+
+ImageIOError fileFailure(const StagedFile& file)
+{
+    return ImageIOError{ImageIOFailure::writeFailed, ImageFormat::png, file.error(), file.errorCode()};
+}
+
+// A scratch write that failed while computing the picture: a damaged input, or the machine.
+ImageIOError refine(ImageIOError error, const ImageSource& source, int edge)
+{
+    if (error.failure == ImageIOFailure::unreadable && source.decodesCleanly(edge))
+        error.failure = ImageIOFailure::writeFailed;
+    return error;
 }
 
 bool probeHeicEncoder()
@@ -120,63 +135,68 @@ vips::VImage prepareForSave(vips::VImage image, const ImageWriteParameters& para
     return image;
 }
 
-std::optional<ImageIOError> save(const vips::VImage& image, const ImageSource& source, int edge, const QString& output,
-                                 const ImageWriteParameters& params, const CancelCheck& isCancelled)
+// HEIF: the picture goes to a scratch file first, then a child process encodes it, so that a cancellation
+// can stop the encoder at once and its memory ends with it.
+std::optional<ImageIOError> saveHeic(const vips::VImage& image, const ImageSource& source, int edge,
+                                     const QString& output, const ImageWriteParameters& params,
+                                     const CancelCheck& isCancelled)
 {
     StagedFile file(output);
     if (file.fd() < 0)
-        return failure(ImageIOFailure::writeFailed, file.error());
-    VipsTargetFile sink(file, isCancelled);
+        return fileFailure(file);
+    ScratchImage scratch(output);
+    if (auto error = scratch.write(image, isCancelled))
+        return refine(*error, source, edge);
+    // libvips' HEIF saver, like its JPEG saver, adds an EXIF block of its own (orientation, resolution, size)
+    // unless it strips everything, the profile included. Without a profile nothing is lost by stripping; with
+    // one, the profile wins and only that technical block remains.
+    const bool strip = params.stripMetadata && !image.get_typeof(VIPS_META_ICC_NAME);
+    const auto quality = params.quality ? std::optional(saverQuality(*params.quality)) : std::nullopt;
+    if (auto error = HeifEncoderProcess::encode(scratch.path(), file, quality, strip, isCancelled))
+        return error;
+    if (isCancelled && isCancelled())
+        return failure(ImageIOFailure::cancelled);
+    if (!file.commit())
+        return fileFailure(file);
+    return std::nullopt;
+}
+
+std::optional<ImageIOError> save(const vips::VImage& image, const ImageSource& source, int edge, const QString& output,
+                                 const ImageWriteParameters& params, const CancelCheck& isCancelled)
+{
+    if (params.format == ImageFormat::heic)
+        return saveHeic(image, source, edge, output, params, isCancelled);
+    StagedFile file(output);
+    if (file.fd() < 0)
+        return fileFailure(file);
+    JpegMetadataFilter filter;
+    const bool filtered = params.format == ImageFormat::jpeg && params.stripMetadata;
+    VipsTargetFile sink(file, isCancelled, filtered ? &filter : nullptr);
     VipsCancellation watch(image, isCancelled);
-    const int quality = saverQuality(params.quality.value_or(0.75));
     try {
-        switch (params.format) {
-        case ImageFormat::jpeg: {
+        if (params.format == ImageFormat::jpeg) {
             vips::VOption* options = vips::VImage::option();
             if (params.quality)
-                options->set("Q", quality);
-            if (!params.stripMetadata) {
-                image.jpegsave_target(sink.target(), options);
-                break;
-            }
-            VipsBlob* blob = image.jpegsave_buffer(options);
-            size_t length = 0;
-            const void* data = vips_blob_get(blob, &length);
-            const auto filtered = JpegMetadataFilter::withoutMetadata(
-                QByteArray::fromRawData(static_cast<const char*>(data), static_cast<qsizetype>(length)));
-            const bool written = filtered && file.write(filtered->constData(), filtered->size());
-            vips_area_unref(reinterpret_cast<VipsArea*>(blob));
-            if (!written)
-                return failure(ImageIOFailure::writeFailed, filtered ? file.error() : QStringLiteral("bad JPEG"));
-            break;
-        }
-        case ImageFormat::png:
+                options->set("Q", saverQuality(*params.quality));
+            image.jpegsave_target(sink.target(), options);
+        } else {
             image.pngsave_target(sink.target());
-            break;
-        case ImageFormat::heic: {
-            vips::VOption* options = vips::VImage::option()->set("compression", VIPS_FOREIGN_HEIF_COMPRESSION_HEVC);
-            if (params.quality)
-                options->set("Q", quality);
-            // libvips' HEIF saver, like its JPEG saver, adds an EXIF block of its own (orientation, resolution,
-            // size) unless it strips everything, the profile included. Without a profile nothing is lost by
-            // stripping; with one, the profile wins and only that technical block remains.
-            if (params.stripMetadata && !image.get_typeof(VIPS_META_ICC_NAME))
-                options->set("strip", true);
-            image.heifsave_target(sink.target(), options);
-            break;
-        }
         }
     } catch (const vips::VError& e) {
         const QString message = QString::fromUtf8(e.what()).trimmed();
         vips_error_clear();
+        if (sink.filterFailed())
+            return failure(ImageIOFailure::writeFailed, QStringLiteral("bad JPEG"));
         if (const auto kind = sink.failureOf(watch.stopped()))
-            return failure(*kind, *kind == ImageIOFailure::writeFailed ? file.error() : message);
+            return *kind == ImageIOFailure::writeFailed ? fileFailure(file) : failure(*kind);
         return failure(source.decodesCleanly(edge) ? ImageIOFailure::writeFailed : ImageIOFailure::unreadable, message);
     }
+    if (filtered && !filter.passing())
+        return failure(ImageIOFailure::writeFailed, QStringLiteral("bad JPEG"));
     if (isCancelled && isCancelled())
         return failure(ImageIOFailure::cancelled);
     if (!file.commit())
-        return failure(ImageIOFailure::writeFailed, file.error());
+        return fileFailure(file);
     return std::nullopt;
 }
 } // namespace
@@ -208,7 +228,7 @@ bool ImageIOEngine::canWrite(ImageFormat format)
     if (const int forced = heicOverride.load(); forced >= 0)
         return forced == 1;
     static const bool heic = probeHeicEncoder();
-    return heic;
+    return heic && !HeifEncoderProcess::tool().isEmpty();
 }
 
 void ImageIOEngine::setHeicWritableForTesting(std::optional<bool> writable)
@@ -235,20 +255,37 @@ std::optional<ImageIOError> ImageIOEngine::write(const QString& input, const QSt
         return failure(ImageIOFailure::cancelled);
 
     const int edge = decodeEdge(params.maxEdge, std::max(source->width(), source->height()));
+    std::optional<ScratchImage> turned; // outlives `image`'s reads of it
     vips::VImage image;
     try {
         image = source->decodeUpright(edge, edge, VIPS_SIZE_DOWN);
+        // Decoding is lazy: the size is known before any pixel is.
+        if (params.format == ImageFormat::heic &&
+            static_cast<qint64>(image.width()) * image.height() > ImageIOEngine::heicMaxPixels) {
+            return ImageIOError{ImageIOFailure::writeFailed, ImageFormat::heic,
+                                QStringLiteral("%1x%2 is more than HEIC allows").arg(image.width()).arg(image.height()),
+                                0, ImageIOEngine::heicMaxPixels};
+        }
         if (const auto angle = vipsAngle(params.rotationDegrees)) {
-            // Turning needs the whole picture; it is already at its output size here.
-            VipsCancellation watch(image, isCancelled);
-            try {
-                image = image.copy_memory();
-            } catch (const vips::VError&) {
-                if (watch.stopped()) {
-                    vips_error_clear();
-                    return failure(ImageIOFailure::cancelled);
+            // Turning needs the whole picture; it is already at its output size here. A large one waits on disk.
+            const double bytes = static_cast<double>(image.width()) * image.height() *
+                                 static_cast<double>(VIPS_IMAGE_SIZEOF_PEL(image.get_image()));
+            if (bytes > static_cast<double>(ImageIOEngine::turnInMemoryBytes)) {
+                turned.emplace(output);
+                if (auto error = turned->write(image, isCancelled))
+                    return refine(*error, *source, edge);
+                image = turned->open();
+            } else {
+                VipsCancellation watch(image, isCancelled);
+                try {
+                    image = image.copy_memory();
+                } catch (const vips::VError&) {
+                    if (watch.stopped()) {
+                        vips_error_clear();
+                        return failure(ImageIOFailure::cancelled);
+                    }
+                    throw;
                 }
-                throw;
             }
             image = image.rot(*angle);
         }

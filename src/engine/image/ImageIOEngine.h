@@ -31,11 +31,21 @@ public:
     static std::optional<ImageWriteParameters> parameters(const ConversionOp& op, const QString& inputExt,
                                                           int rotateAngle);
 
-    // JPEG and PNG always; HEIC when libvips can save HEIF with HEVC on this machine (probed once).
+    // JPEG and PNG always; HEIC when libvips can save HEIF with HEVC on this machine (probed once) and its
+    // command-line tool, which runs the encoder, is installed.
     static bool canWrite(ImageFormat format);
 
+    // The most pixels a HEIC output may have. This libheif writes one HEVC picture, not tiles, and the HEVC
+    // encoder needs about 27 bytes a pixel (1.4 GB here), uninterruptibly; larger pictures are refused
+    // before any work (writeFailed with pixelLimit set). Covers 48-megapixel phone photos.
+    static constexpr qint64 heicMaxPixels = 50'000'000;
+    // Pictures whose decoded pixels take more bytes than this are turned through a scratch file on disk,
+    // which libvips reads in small windows, instead of in memory.
+    static constexpr qint64 turnInMemoryBytes = 100LL * 1024 * 1024;
+
     // Writes exactly one file at `output`, which must not exist yet. None on success; on failure nothing is
-    // left at `output`. Runs on the caller's thread.
+    // left at `output`. Runs on the caller's thread; a cancellation is honoured within a fraction of a second
+    // at every stage, HEIF encoding included. Scratch files live beside `output` while it runs.
     static std::optional<ImageIOError> write(const QString& input, const QString& output,
                                              const ImageWriteParameters& params, const CancelCheck& isCancelled);
 

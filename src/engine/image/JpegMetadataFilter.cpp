@@ -8,6 +8,8 @@ constexpr unsigned char app1 = 0xE1;
 constexpr unsigned char app13 = 0xED; // Photoshop resources, where IPTC lives
 constexpr unsigned char startOfScan = 0xDA;
 constexpr unsigned char endOfImage = 0xD9;
+// Segments are at most 64 KiB; a header of 256 of them is no header libvips writes.
+constexpr qsizetype maxHeader = 256 * 65536;
 
 bool isMetadata(unsigned char marker, const QByteArray& payload)
 {
@@ -61,6 +63,25 @@ std::optional<QByteArray> JpegMetadataFilter::withoutMetadata(const QByteArray& 
         pos += 2 + length;
     }
     return std::nullopt;
+}
+
+std::optional<QByteArray> JpegMetadataFilter::feed(const char* data, qsizetype size)
+{
+    if (m_passing)
+        return QByteArray(data, size);
+    m_header.append(data, size);
+    // Not a JPEG at all: no need to wait for more.
+    if ((m_header.size() >= 1 && static_cast<unsigned char>(m_header[0]) != 0xFF) ||
+        (m_header.size() >= 2 && static_cast<unsigned char>(m_header[1]) != 0xD8))
+        return std::nullopt;
+    if (auto filtered = withoutMetadata(m_header)) {
+        m_passing = true;
+        m_header = QByteArray();
+        return filtered;
+    }
+    if (m_header.size() > maxHeader)
+        return std::nullopt;
+    return QByteArray();
 }
 
 } // namespace karvo

@@ -9,11 +9,13 @@ find_library(KARVO_OPENCV_CORE opencv_core REQUIRED)
 target_sources(karvo_engine PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/BackgroundRemover.cpp ${CMAKE_CURRENT_LIST_DIR}/BackgroundRemover.h
     ${CMAKE_CURRENT_LIST_DIR}/BatchCrop.cpp ${CMAKE_CURRENT_LIST_DIR}/BatchCrop.h
+    ${CMAKE_CURRENT_LIST_DIR}/HeifEncoderProcess.cpp ${CMAKE_CURRENT_LIST_DIR}/HeifEncoderProcess.h
     ${CMAKE_CURRENT_LIST_DIR}/ImageIOEngine.cpp ${CMAKE_CURRENT_LIST_DIR}/ImageIOEngine.h
     ${CMAKE_CURRENT_LIST_DIR}/ImageIOFailure.h
     ${CMAKE_CURRENT_LIST_DIR}/ImageSource.cpp ${CMAKE_CURRENT_LIST_DIR}/ImageSource.h
     ${CMAKE_CURRENT_LIST_DIR}/JpegMetadataFilter.cpp ${CMAKE_CURRENT_LIST_DIR}/JpegMetadataFilter.h
     ${CMAKE_CURRENT_LIST_DIR}/OnnxInputShape.cpp ${CMAKE_CURRENT_LIST_DIR}/OnnxInputShape.h
+    ${CMAKE_CURRENT_LIST_DIR}/ScratchImage.cpp ${CMAKE_CURRENT_LIST_DIR}/ScratchImage.h
     ${CMAKE_CURRENT_LIST_DIR}/SegmentationModel.cpp ${CMAKE_CURRENT_LIST_DIR}/SegmentationModel.h
     ${CMAKE_CURRENT_LIST_DIR}/Vips.h
     ${CMAKE_CURRENT_LIST_DIR}/StagedFile.cpp ${CMAKE_CURRENT_LIST_DIR}/StagedFile.h

@@ -9,6 +9,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <ostream>
@@ -29,9 +30,11 @@ struct CliResult {
     QJsonObject json() const { return QJsonDocument::fromJson(out.toUtf8()).object(); }
 };
 
-CliResult runCli(const QStringList& args, const QString& workingDirectory = QString())
+CliResult runCli(const QStringList& args, const QString& workingDirectory = QString(),
+                 const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
+    process.setProcessEnvironment(environment);
     if (!workingDirectory.isEmpty())
         process.setWorkingDirectory(workingDirectory);
     process.start(QStringLiteral(KARVO_CLI_PATH), args);
@@ -166,7 +169,10 @@ TEST_F(CliProbePlan, TrimPlanHoldsTheVideoAndRejectsTheImage)
     const CliResult r = runCli({"plan", "--json", "trim", mov, png.fileName()});
     EXPECT_EQ(r.exitCode, 1) << "an error in the plan";
     const QJsonObject plan = r.json();
-    EXPECT_EQ(plan.value("enqueues").toArray().size(), 0);
+    // The tool request becomes the task a run would enqueue, with the stored defaults.
+    const QJsonArray enqueues = plan.value("enqueues").toArray();
+    ASSERT_EQ(enqueues.size(), 1);
+    EXPECT_EQ(enqueues[0].toObject().value("output").toString(), dir.filePath("a Trimmed.mp4"));
 
     const QJsonArray requests = plan.value("toolRequests").toArray();
     ASSERT_EQ(requests.size(), 1) << r.out.toStdString();
@@ -245,3 +251,71 @@ TEST_F(CliProbePlan, NamesThatLookLikeOptionsOrProtocolsArePassedAbsolute)
 }
 
 } // namespace
+
+namespace {
+bool writeText(const QString& path, const QByteArray& text)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(text) == text.size();
+}
+} // namespace
+
+TEST_F(CliProbePlan, PlanAndRunAgreeForEveryAction)
+{
+    // A custom output folder stored as the desktop program stores it: plan must name what the run writes.
+    QTemporaryDir config, data, custom;
+    ASSERT_TRUE(writeText(config.filePath("Karvo/settings.json"), R"({"kv.outputLocation": "custom"})"));
+    ASSERT_TRUE(writeText(data.filePath("Tessvane/output-folder.bookmark"), custom.path().toUtf8()));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_CONFIG_HOME", config.path());
+    env.insert("XDG_DATA_HOME", data.path());
+
+    const QString video = copy(TestMedia::clip(2, 160, 120, true), "v.mov");
+    const QString audio = copy(TestMedia::wav(), "s.wav");
+    const QString image = dir.filePath("p.png");
+    ASSERT_TRUE(TestMedia::ffmpeg({"-f", "lavfi", "-i", "testsrc=size=64x48", "-frames:v", "1", image}));
+    const QHash<QString, QStringList> options{
+        {"trim", {"--start", "0.2", "--end", "1"}}, {"crop", {"--rect", "0,0,0.5,0.5"}},
+        {"speed", {"--factor", "2"}},               {"split", {"--every", "1"}},
+        {"snapshot", {"--at", "0.5"}},              {"resize", {"--edge", "800"}},
+        {"rotate", {"--angle", "90"}},
+    };
+
+    const QString help = runCli({"--help"}).out;
+    const qsizetype at = help.indexOf("ACTION is one of:");
+    ASSERT_GE(at, 0);
+    const QStringList words = help.mid(at).section('\n', 1, 1).split(' ', Qt::SkipEmptyParts);
+    ASSERT_GE(words.size(), 15) << help.toStdString();
+    for (const QString& word : words) {
+        SCOPED_TRACE(word.toStdString());
+        const QStringList args = options.value(word) + QStringList{video, audio, image};
+        const CliResult plan = runCli(QStringList{"plan", "--json", word} + args, {}, env);
+        QHash<QString, QStringList> planned; // input + operation -> outputs
+        for (const QJsonValue& v : plan.json().value("enqueues").toArray()) {
+            const QJsonObject e = v.toObject();
+            const QStringList outputs =
+                e.contains("outputs") ? toStringList(e.value("outputs")) : QStringList{e.value("output").toString()};
+            for (const QString& out : outputs)
+                EXPECT_TRUE(out.startsWith(custom.path())) << out.toStdString();
+            planned.insert(e.value("input").toString() + '|' + e.value("operation").toString(), outputs);
+        }
+
+        const CliResult run = runCli(QStringList{word, "--json"} + args, {}, env);
+        int tasks = 0;
+        for (const QString& line : run.out.split('\n', Qt::SkipEmptyParts)) {
+            const QJsonObject t = QJsonDocument::fromJson(line.toUtf8()).object();
+            ++tasks;
+            const QString key = t.value("input").toString() + '|' + t.value("operation").toString();
+            ASSERT_TRUE(planned.contains(key)) << key.toStdString() << "\n" << plan.out.toStdString();
+            if (t.value("status").toString() == "done") {
+                EXPECT_EQ(toStringList(t.value("outputs")), planned.value(key)) << key.toStdString();
+            }
+        }
+        EXPECT_EQ(tasks, planned.size()) << run.out.toStdString() << run.err.toStdString();
+        // Files the plan refuses are refused by the run too, which then says so in its status.
+        if (!plan.json().value("errors").toArray().isEmpty()) {
+            EXPECT_NE(run.exitCode, 0);
+        }
+    }
+}

@@ -1,13 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ConversionEngine.h"
+#include "MediaProbe.h"
 #include "Printers.h"
+#include "TestMedia.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <limits>
 
 using namespace karvo;
+namespace TestMedia = karvo::test::TestMedia;
+
+namespace karvo {
+inline void PrintTo(const FFmpegPass& pass, std::ostream* os)
+{
+    *os << "{" << pass.arguments.join(u' ').toStdString() << "; share " << pass.progressShare
+        << (pass.producesResult ? "; result}" : "; intermediate}");
+}
+} // namespace karvo
 
 namespace {
 
@@ -283,6 +298,68 @@ TEST(FFmpegArguments, TimeFormats)
         EXPECT_EQ(ConversionEngine::snapshotTime(t), QString::fromLatin1(text)) << t;
 }
 
+TEST(FFmpegArguments, SnapshotTimeStopsAtTheLastFrame)
+{
+    const MediaInfo clip{5.0, 320, 240, true, true, "mov,mp4,m4a,3gp,3g2,mj2"};
+    const MediaInfo unknownLength{0, 320, 240, true, false, "matroska,webm"};
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    struct Row {
+        double requested;
+        MediaInfo info;
+        std::optional<double> lastFrame;
+        double expected;
+    };
+    const Row rows[] = {
+        {0, clip, 4.96, 0},
+        {2.5, clip, 4.96, 2.5},
+        {4.9595, clip, 4.96, 4.9595},
+        {4.96, clip, 4.96, 4.9595}, // the last frame itself: aimed at just before it
+        {4.999, clip, 4.96, 4.9595},
+        {5.0, clip, 4.96, 4.9595},
+        {99999, clip, 4.96, 4.9595},
+        {inf, clip, 4.96, 4.9595},
+        {4.0, clip, 2.9, 2.8995}, // video shorter than the audio
+        {-1, clip, 4.96, 0},
+        {nan, clip, 4.96, 0},
+        {3, clip, 0.0, 0}, // a single picture
+        // Without the last frame's time, only the duration bounds the time.
+        {4.999, clip, std::nullopt, 4.999},
+        {99999, clip, std::nullopt, 5.0},
+        {-3, clip, std::nullopt, 0},
+        {7.5, unknownLength, std::nullopt, 7.5},
+        {inf, unknownLength, std::nullopt, 0},
+        {12.0, unknownLength, 9.5, 9.4995},
+    };
+    for (const Row& r : rows) {
+        EXPECT_DOUBLE_EQ(ConversionEngine::snapshotSeekTime(r.requested, r.info, r.lastFrame), r.expected)
+            << r.requested << " with last frame " << r.lastFrame.value_or(-1);
+    }
+}
+
+TEST(FFmpegArguments, SnapshotInATransportStreamDecodesFromAhead)
+{
+    const MediaInfo ts{60.0, 1920, 1080, true, true, "mpegts"};
+    const QStringList frame{"-map", "0:V:0", "-frames:v", "1", "-q:v", "2", "-n", OUT};
+    const std::pair<double, QStringList> rows[] = {
+        {0, QStringList{"-ss", "0.000000", "-i", IN} + frame},
+        {4.5, QStringList{"-ss", "0.000001", "-i", IN, "-ss", "4.499999"} + frame},
+        {10.0, QStringList{"-ss", "0.000001", "-i", IN, "-ss", "9.999999"} + frame},
+        {10.0000011, QStringList{"-ss", "0.000001", "-i", IN, "-ss", "10.000000"} + frame},
+        {42.1234567, QStringList{"-ss", "32.123456", "-i", IN, "-ss", "10.000000"} + frame},
+    };
+    for (const auto& [time, expected] : rows)
+        EXPECT_EQ(ConversionEngine::arguments(ConversionOp::snapshot(time), IN, OUT, ts), expected) << time;
+
+    for (const QString format : {"mpegts", "mpeg", "mpegvideo"})
+        EXPECT_TRUE(ConversionEngine::seeksInexactly(format)) << format.toStdString();
+    for (const QString format : {"mov,mp4,m4a,3gp,3g2,mj2", "matroska,webm", "avi", "gif", "", "mpegtsraw"})
+        EXPECT_FALSE(ConversionEngine::seeksInexactly(format)) << format.toStdString();
+    // Without a probe the container is unknown: the plain seek.
+    EXPECT_EQ(ConversionEngine::arguments(ConversionOp::snapshot(30), IN, OUT, std::nullopt),
+              (QStringList{"-ss", "30.000000", "-i", IN} + frame));
+}
+
 TEST(FFmpegArguments, SplitSegmentLists)
 {
     const QStringList head{"-ss", "10.000", "-to", "20.000", "-i", IN, "-map", "0:V:0?", "-map", "0:a:0?"};
@@ -348,6 +425,206 @@ TEST_F(SplitOutputPath, UsesTheGivenFolderAndKeepsUnusualNames)
                   dir.filePath(QString::fromUtf8(out)))
             << in;
     }
+}
+
+// GIF: one run while the frames it holds until its palette exists stay small, otherwise a palette run into
+// the work folder and a dithering run.
+const QString WORK = QStringLiteral("/work/50% %d [1]");
+
+QStringList gifPaletteRun(const QString& input, const QString& palette)
+{
+    return {"-i",
+            input,
+            "-filter_complex",
+            "[0:V:0]fps=12,scale=480:-1:flags=lanczos,palettegen=max_colors=128,tpad=start=1[p]",
+            "-map",
+            "0:V:0",
+            "-c",
+            "copy",
+            "-f",
+            "null",
+            "-",
+            "-map",
+            "[p]",
+            "-update",
+            "1",
+            "-n",
+            palette};
+}
+
+QStringList gifDitherRun(const QString& input, const QString& palette, const QString& output)
+{
+    return {"-i",
+            input,
+            "-f",
+            "png_pipe",
+            "-i",
+            palette,
+            "-filter_complex",
+            "[0:V:0]fps=12,scale=480:-1:flags=lanczos[f];[f][1:v:0]paletteuse=dither=bayer[g]",
+            "-map",
+            "[g]",
+            "-loop",
+            "0",
+            "-n",
+            output};
+}
+
+TEST(FFmpegGifPasses, OneRunWhileTheHeldFramesStaySmall)
+{
+    // 16:9 frames become 480x270 BGRA: 517 of them fit 256 MiB, so 43 s at 12 fps fit and 43.1 s do not.
+    // Portrait 9:16 frames are 480x854: 13.5 s fit.
+    const std::pair<MediaInfo, bool> rows[] = {
+        {{43.0, 1920, 1080, true, true, "mp4"}, true},
+        {{43.1, 1920, 1080, true, true, "mp4"}, false},
+        {{43.0, 1280, 720, true, false, "mp4"}, true},
+        {{18000.0, 1920, 1080, true, true, "mp4"}, false},
+        {{13.5, 1080, 1920, true, true, "mov"}, true},
+        {{13.6, 1080, 1920, true, true, "mov"}, false},
+        {{1.0, 161, 121, true, false, "gif"}, true},
+        {{0.0, 1920, 1080, true, true, "mp4"}, false}, // unknown length
+        {{std::numeric_limits<double>::quiet_NaN(), 1920, 1080, true, true, "mp4"}, false},
+        {{std::numeric_limits<double>::infinity(), 1920, 1080, true, true, "mp4"}, false},
+        {{3.0, 0, 0, false, true, "mp3"}, false}, // unknown size
+    };
+    for (const auto& [info, fits] : rows) {
+        EXPECT_EQ(ConversionEngine::gifFitsOnePass(info), fits)
+            << info.duration << " s of " << info.width << 'x' << info.height;
+    }
+    EXPECT_FALSE(ConversionEngine::gifFitsOnePass(std::nullopt));
+}
+
+TEST(FFmpegGifPasses, ExactRunsOfEveryOperation)
+{
+    const auto gif = ConversionOp::convert(OutputFormat::gif);
+    const QString palette = WORK + "/palette.png";
+    EXPECT_EQ(ConversionEngine::gifPalettePath(WORK), palette);
+    const std::vector<FFmpegPass> twoRuns{{gifPaletteRun(IN, palette), 0.6, false},
+                                          {gifDitherRun(IN, palette, OUT), 0.4, true}};
+    const MediaInfo hour{3600.0, 1920, 1080, true, true, "mov,mp4,m4a,3gp,3g2,mj2"};
+    EXPECT_EQ(ConversionEngine::passes(gif, IN, OUT, hour, WORK, H264Encoder::x264), twoRuns);
+    EXPECT_EQ(ConversionEngine::passes(gif, IN, OUT, std::nullopt, WORK, H264Encoder::videoToolbox), twoRuns);
+    EXPECT_EQ(ConversionEngine::passes(gif, IN, OUT, hour, WORK), twoRuns);
+
+    // Everything else, and a short GIF, is the single run of arguments().
+    for (const ArgsCase& c : argumentCases()) {
+        SCOPED_TRACE(c.name);
+        const auto runs = ConversionEngine::passes(c.op, IN, OUT, c.info, WORK, c.encoder);
+        if (c.expected.isEmpty()) {
+            EXPECT_TRUE(runs.empty());
+            continue;
+        }
+        EXPECT_EQ(runs, (std::vector<FFmpegPass>{{c.expected, 1, true}}));
+    }
+}
+
+class FFmpegGifRun : public ::testing::Test {
+protected:
+    static QString ffmpeg() { return QStandardPaths::findExecutable(QStringLiteral("ffmpeg")); }
+    static QStringList quiet() { return {"-hide_banner", "-nostdin", "-nostats", "-loglevel", "error"}; }
+
+    static int run(const QStringList& args, QByteArray* out = nullptr)
+    {
+        int code = -1;
+        const QByteArray stdoutText = TestMedia::run(ffmpeg(), quiet() + args, &code);
+        if (out)
+            *out = stdoutText;
+        return code;
+    }
+
+    // A limit on private writable memory (RLIMIT_DATA) rather than on address space: glibc reserves address
+    // space per thread arena, which depends on the core count. Threads are pinned for the same reason.
+    static int runWithin(qint64 bytes, const QStringList& args)
+    {
+        int code = -1;
+        TestMedia::run(QStringLiteral("prlimit"),
+                       QStringList{QStringLiteral("--data=%1").arg(bytes), "--", ffmpeg()} + quiet() +
+                           QStringList{"-filter_threads", "2", "-threads", "2"} + args,
+                       &code);
+        return code;
+    }
+
+    // 12 s of tall colour bars: each GIF frame is 480x1920, 3.7 MB, so a single run holds over 500 MB
+    // before its palette exists. Few colours keep the palette and dithering quick.
+    static QString tallClip()
+    {
+        return TestMedia::cached("gif-tall-bars-12s.mp4", [](const QString& out) {
+            return TestMedia::ffmpeg({"-f", "lavfi", "-i", "smptebars=size=120x480:rate=25:duration=12", "-c:v",
+                                      "libx264", "-preset", "ultrafast", "-pix_fmt", "yuv420p", "-g", "25", "-f", "mp4",
+                                      out});
+        });
+    }
+
+    QString workFolder()
+    {
+        const QString work = dir.filePath("work 50% %d [1]");
+        EXPECT_TRUE(QDir().mkpath(work));
+        return work;
+    }
+
+    QTemporaryDir dir;
+};
+
+TEST_F(FFmpegGifRun, TwoRunsMakeTheSameGifAsOne)
+{
+    const QString clip = TestMedia::clip(2, 320, 240, true);
+    const auto gif = ConversionOp::convert(OutputFormat::gif);
+    const QString one = dir.filePath("one.gif");
+    ASSERT_EQ(run(ConversionEngine::arguments(gif, clip, one, MediaProbe::probe(clip))), 0);
+
+    const QString work = workFolder();
+    const QString two = dir.filePath("two.gif");
+    const auto runs = ConversionEngine::passes(gif, clip, two, std::nullopt, work);
+    ASSERT_EQ(runs.size(), 2u);
+    for (const FFmpegPass& pass : runs)
+        ASSERT_EQ(run(pass.arguments), 0) << pass.arguments.join(' ').toStdString();
+    EXPECT_TRUE(QFileInfo::exists(ConversionEngine::gifPalettePath(work)));
+
+    QFile a(one);
+    QFile b(two);
+    ASSERT_TRUE(a.open(QIODevice::ReadOnly));
+    ASSERT_TRUE(b.open(QIODevice::ReadOnly));
+    const QByteArray oneBytes = a.readAll();
+    EXPECT_GT(oneBytes.size(), 1000);
+    EXPECT_TRUE(oneBytes == b.readAll()) << "the two runs changed the picture";
+}
+
+TEST_F(FFmpegGifRun, PaletteRunReportsProgressWhileItReads)
+{
+    const QString clip = tallClip();
+    const auto runs = ConversionEngine::passes(ConversionOp::convert(OutputFormat::gif), clip, dir.filePath("out.gif"),
+                                               MediaProbe::probe(clip), workFolder());
+    ASSERT_EQ(runs.size(), 2u);
+    QByteArray report;
+    ASSERT_EQ(run(QStringList{"-progress", "pipe:1", "-stats_period", "0.02"} + runs[0].arguments, &report), 0);
+    QList<qint64> times;
+    for (const QByteArray& line : report.split('\n')) {
+        if (line.startsWith("out_time_us="))
+            times << line.mid(12).toLongLong();
+    }
+    ASSERT_FALSE(times.isEmpty());
+    EXPECT_NEAR(static_cast<double>(times.last()), 12e6, 0.2e6);
+    const auto between = std::count_if(times.begin(), times.end(), [&](qint64 t) { return t > 0 && t < 11e6; });
+    EXPECT_GT(between, 0) << "progress stayed still until the palette was done";
+}
+
+TEST_F(FFmpegGifRun, LongInputStaysWithinAMemoryLimit)
+{
+    const QString clip = tallClip();
+    const auto info = MediaProbe::probe(clip);
+    ASSERT_TRUE(info);
+    const auto gif = ConversionOp::convert(OutputFormat::gif);
+    // The two runs need under 200 MB here, the single run over 600 MB.
+    constexpr qint64 limit = 400LL * 1024 * 1024;
+
+    const auto runs = ConversionEngine::passes(gif, clip, dir.filePath("two.gif"), info, workFolder());
+    ASSERT_EQ(runs.size(), 2u);
+    for (const FFmpegPass& pass : runs)
+        ASSERT_EQ(runWithin(limit, pass.arguments), 0) << pass.arguments.join(' ').toStdString();
+    EXPECT_TRUE(QFileInfo(dir.filePath("two.gif")).size() > 0);
+
+    // The single run needs the held frames on top, and does not fit.
+    EXPECT_NE(runWithin(limit, ConversionEngine::arguments(gif, clip, dir.filePath("one.gif"), info)), 0);
 }
 
 } // namespace

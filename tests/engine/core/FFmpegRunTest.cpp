@@ -12,6 +12,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace karvo;
@@ -148,6 +149,126 @@ TEST_F(FFmpegRun, SplitSegmentsCutConsecutiveParts)
         ASSERT_TRUE(part.has_value());
         EXPECT_NEAR(part->duration, 1.5, 0.2);
         EXPECT_TRUE(part->hasAudio);
+    }
+}
+
+// Checksums of the decoded RGB pictures of the first video stream: every frame in presentation order for
+// one file, one picture each for several pictures.
+QStringList pictureSums(const QStringList& paths)
+{
+    QStringList args{"-v", "error", "-nostdin"};
+    for (const QString& path : paths)
+        args << "-i" << path;
+    for (qsizetype i = 0; i < paths.size(); ++i)
+        args << "-map" << QStringLiteral("%1:V:0").arg(i);
+    args << "-fps_mode"
+         << "passthrough"
+         << "-pix_fmt"
+         << "rgb24"
+         << "-f"
+         << "framemd5"
+         << "-";
+    const QByteArray out = TestMedia::run(QStringLiteral("ffmpeg"), args);
+    QStringList sums;
+    if (paths.size() > 1)
+        sums.resize(paths.size());
+    for (const QByteArray& line : out.split('\n')) {
+        if (line.isEmpty() || line.startsWith('#'))
+            continue;
+        const QString sum = QString::fromLatin1(line.split(',').last().trimmed());
+        if (paths.size() == 1)
+            sums << sum;
+        else
+            sums[line.split(',').first().trimmed().toInt()] = sum;
+    }
+    return sums;
+}
+
+// The decoded frames of the first video stream: their times from the file's start (as the probe counts
+// them) and their picture checksums, in presentation order.
+struct DecodedFrames {
+    QList<double> times;
+    QStringList sums;
+};
+
+DecodedFrames decodedFrames(const QString& path)
+{
+    DecodedFrames frames;
+    const QJsonObject root =
+        QJsonDocument::fromJson(
+            TestMedia::run(QStringLiteral("ffprobe"), {"-v", "quiet", "-print_format", "json", "-select_streams", "V:0",
+                                                       "-show_frames", "-show_format", "-show_entries",
+                                                       "frame=best_effort_timestamp_time:format=start_time", path}))
+            .object();
+    const double start = root.value("format").toObject().value("start_time").toString().toDouble();
+    for (const QJsonValue& f : root.value("frames").toArray())
+        frames.times << f.toObject().value("best_effort_timestamp_time").toString().toDouble() - start;
+    std::sort(frames.times.begin(), frames.times.end());
+    frames.sums = pictureSums({path});
+    return frames;
+}
+
+// A picture taken at any time, up to and past the end, is the first frame at or after that time, or the
+// last frame when there is none: whatever the frame rate, and in a transport stream, whose seeking lands
+// anywhere near the target.
+TEST_F(FFmpegRun, SnapshotAtAnyTimeIsThatFrameOrTheLastOne)
+{
+    const auto make = [](const QString& rate, const QStringList& codec, const QString& seconds = "3") {
+        return [=](const QString& out) {
+            return TestMedia::ffmpeg(
+                QStringList{"-f", "lavfi", "-i", "testsrc2=size=160x120:rate=" + rate + ":duration=" + seconds, "-f",
+                            "lavfi", "-i", "sine=duration=" + seconds, "-c:a", "aac", "-shortest"} +
+                codec + QStringList{out});
+        };
+    };
+    const QStringList x264{"-c:v", "libx264", "-preset", "veryfast", "-bf", "2", "-g", "30", "-pix_fmt", "yuv420p"};
+    const std::pair<const char*, QString> clips[] = {
+        {"24 fps", TestMedia::cached("snap-24.mp4", make("24", x264 + QStringList{"-f", "mp4"}))},
+        {"25 fps", TestMedia::cached("snap-25.mp4", make("25", x264 + QStringList{"-f", "mp4"}))},
+        {"29.97 fps", TestMedia::cached("snap-2997.mp4", make("30000/1001", x264 + QStringList{"-f", "mp4"}))},
+        {"60 fps", TestMedia::cached("snap-60.mp4", make("60", x264 + QStringList{"-f", "mp4"}))},
+        {"7 fps mkv", TestMedia::cached("snap-7.mkv", make("7", x264 + QStringList{"-f", "matroska"}))},
+        {"29.97 fps transport stream",
+         TestMedia::cached("snap-2997.ts", make("30000/1001", x264 + QStringList{"-g", "15", "-f", "mpegts"}))},
+        {"transport stream longer than the look-ahead",
+         TestMedia::cached("snap-25-long.ts", make("25", x264 + QStringList{"-g", "15", "-f", "mpegts"}, "14"))},
+    };
+    for (const auto& [name, clip] : clips) {
+        SCOPED_TRACE(name);
+        const auto info = MediaProbe::probe(clip);
+        ASSERT_TRUE(info.has_value());
+        const auto last = MediaProbe::lastVideoFrameTime(clip, info->duration);
+        ASSERT_TRUE(last.has_value());
+        const DecodedFrames frames = decodedFrames(clip);
+        ASSERT_EQ(frames.times.size(), frames.sums.size());
+        ASSERT_GT(frames.times.size(), 20);
+        const double frameGap = frames.times.last() - frames.times[frames.times.size() - 2];
+        EXPECT_NEAR(*last, frames.times.last(), 1e-5);
+
+        const double d = info->duration;
+        QStringList outputs, expected, commands;
+        for (const double requested : {0.0, d / 2, d - frameGap, d - 0.001, d, 99999.0}) {
+            qsizetype frame = frames.times.size() - 1;
+            for (qsizetype i = 0; i < frames.times.size(); ++i) {
+                if (frames.times[i] >= requested - 1e-6) {
+                    frame = i;
+                    break;
+                }
+            }
+            const double at = ConversionEngine::snapshotSeekTime(requested, *info, last);
+            const QString output = dir.filePath(QStringLiteral("%1 at %2.png").arg(name).arg(requested));
+            const QStringList args = ConversionEngine::arguments(ConversionOp::snapshot(at), clip, output, info);
+            ASSERT_EQ(runFFmpeg(args), 0) << args.join(' ').toStdString();
+            ASSERT_TRUE(QFileInfo(output).size() > 0) << args.join(' ').toStdString();
+            outputs << output;
+            expected << frames.sums[frame];
+            commands << QStringLiteral("at %1: frame %2 of %3 expected; %4")
+                            .arg(requested)
+                            .arg(frame)
+                            .arg(frames.times.size())
+                            .arg(args.join(u' '));
+        }
+        EXPECT_EQ(pictureSums(outputs), expected) << commands.join(u'\n').toStdString();
     }
 }
 

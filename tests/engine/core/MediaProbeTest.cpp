@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 #include <mutex>
 #include <set>
+#include <sys/stat.h>
 #include <thread>
 
 using namespace karvo;
@@ -160,6 +161,7 @@ protected:
 TEST_F(MediaProbeFake, PassesQuietJsonOptionsAndTheAbsolutePath)
 {
     fakeProbe(QStringLiteral("printf '%s\\n' \"$@\" > '%1'\necho '{}'").arg(log()));
+    writeFile(dir.filePath("-i.mov"), "frames");
     const QString previous = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(dir.path()));
     const auto info = MediaProbe::probe("-i.mov");
@@ -168,6 +170,29 @@ TEST_F(MediaProbeFake, PassesQuietJsonOptionsAndTheAbsolutePath)
     EXPECT_EQ(readLog().split('\n', Qt::SkipEmptyParts),
               (QStringList{"-v", "quiet", "-print_format", "json", "-show_format", "-show_streams",
                            QDir(dir.path()).filePath("-i.mov")}));
+}
+
+// A FIFO would keep ffprobe waiting for a writer until the time limit, a device would feed it forever.
+TEST_F(MediaProbeFake, OnlyRegularReadableFilesReachFFprobe)
+{
+    fakeProbe(QStringLiteral("printf '%s\\n' \"$@\" >> '%1'\n"
+                             "echo '{\"streams\":[{\"codec_type\":\"video\"}],\"frames\":[]}'")
+                  .arg(log()));
+    QTemporaryDir media;
+    ASSERT_EQ(::mkfifo(QFile::encodeName(media.filePath("stream.mp4")).constData(), 0644), 0);
+    ASSERT_TRUE(QFile::link("/dev/zero", media.filePath("zero.mp4")));
+    ASSERT_TRUE(QDir(media.path()).mkdir("album.mp4"));
+    const QStringList refused{media.filePath("stream.mp4"), media.filePath("zero.mp4"), media.filePath("album.mp4"),
+                              writeFile(media.filePath("empty.mov"), {}), media.filePath("missing.mp4")};
+    for (const QString& path : refused) {
+        EXPECT_EQ(MediaProbe::probe(path), std::nullopt) << path.toStdString();
+        EXPECT_EQ(MediaProbe::lastVideoFrameTime(path, 20), std::nullopt) << path.toStdString();
+    }
+    EXPECT_EQ(readLog(), QString());
+
+    const QString regular = writeFile(media.filePath("clip.mp4"), "frames");
+    EXPECT_TRUE(MediaProbe::probe(regular).has_value());
+    EXPECT_TRUE(readLog().contains(regular));
 }
 
 TEST_F(MediaProbeFake, BadOutputOrFailureGivesNothing)

@@ -230,6 +230,26 @@ QString ImageFixtures::emptyFile()
     });
 }
 
+QString ImageFixtures::largeQuadrants()
+{
+    return cached("large-quadrants.jpg", [](const QString& out) {
+        vips::VImage image = solid(8000, 6000, {255, 255, 255}).copy_memory();
+        image.draw_rect({255, 0, 0}, 0, 0, 4000, 3000, vips::VImage::option()->set("fill", true));
+        image.draw_rect({0, 255, 0}, 4000, 0, 4000, 3000, vips::VImage::option()->set("fill", true));
+        image.draw_rect({0, 0, 255}, 0, 3000, 4000, 3000, vips::VImage::option()->set("fill", true));
+        image.jpegsave(native(out).constData(), vips::VImage::option()->set("Q", 90));
+        return true;
+    });
+}
+
+QString ImageFixtures::overHeicLimit()
+{
+    return cached("over-heic-limit.png", [](const QString& out) {
+        solid(7072, 7072, {128, 128, 128}).pngsave(native(out).constData());
+        return true;
+    });
+}
+
 QString ImageFixtures::segmentationModel(int width, int height, double gain, double bias, bool dynamic)
 {
     const QString name = QStringLiteral("model-%1x%2-g%3-b%4%5.onnx")

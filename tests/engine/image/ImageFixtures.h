@@ -33,6 +33,10 @@ QString tinyOdd();       // 5x3 JPEG
 QString corruptJpeg();   // a JPEG signature followed by garbage
 QString truncatedJpeg(); // the first third of a real JPEG
 QString emptyFile();     // zero bytes, named .png
+// 8000x6000 JPEG in quadrants like quadrants(): 144 MB decoded, more than is turned in memory.
+QString largeQuadrants();
+// 7072x7072 flat grey PNG: just over the pixels a HEIC may have.
+QString overHeicLimit();
 
 // A tiny segmentation model (see make_segmentation_model.py): mask = sigmoid(gain x normalised red + bias)
 // at exactly width x height; `dynamic` declares no input size.

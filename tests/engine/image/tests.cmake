@@ -2,7 +2,8 @@
 set(KARVO_IMAGE_FIXTURES ${CMAKE_CURRENT_LIST_DIR}/ImageFixtures.cpp ${CMAKE_CURRENT_LIST_DIR}/ImageFixtures.h)
 
 karvo_add_test(image_io_engine_test
-    SOURCES ${CMAKE_CURRENT_LIST_DIR}/ImageIOEngineTest.cpp ${KARVO_IMAGE_FIXTURES}
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/ImageIOEngineTest.cpp ${CMAKE_CURRENT_LIST_DIR}/ImageIOEngineLimitsTest.cpp
+        ${KARVO_IMAGE_FIXTURES}
     LIBS karvo_engine)
 karvo_add_test(batch_crop_test SOURCES ${CMAKE_CURRENT_LIST_DIR}/BatchCropTest.cpp LIBS karvo_engine)
 karvo_add_test(background_remover_test

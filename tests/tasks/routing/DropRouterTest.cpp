@@ -6,11 +6,13 @@
 #include "Printers.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <set>
+#include <sys/stat.h>
 
 using namespace karvo;
 
@@ -19,8 +21,26 @@ namespace {
 const QString kUnsupported = QStringLiteral("Unsupported file");
 const QString kUnsupportedMessage = QStringLiteral("Karvo handles video, audio, and images. Other files are skipped.");
 const QString kCannotRead = QStringLiteral("Cannot read media");
-const QString kCannotReadMessage =
-    QStringLiteral("Check that the file exists, is readable, and ffmpeg/ffprobe are installed.");
+const QString kNotMedia =
+    QStringLiteral("%@ could not be read as media: it is damaged, incomplete, or not a video or audio file.");
+const QString kNotFound = QStringLiteral("%@ was not found. It may have been moved, renamed or deleted.");
+
+QString filled(const QString& message, const QString& name)
+{
+    return QString(message).replace("%@", name);
+}
+
+// A file of that name in a folder of this test's own, with some content: routing looks at a file before
+// it plans to use it.
+QString dropped(const QString& name)
+{
+    static QTemporaryDir folder;
+    const QString path = folder.filePath(name);
+    QFile file(path);
+    if (!file.exists() && file.open(QIODevice::WriteOnly))
+        file.write("content");
+    return path;
+}
 const QString kNoVideo = QStringLiteral("No video track");
 const QString kNoAudio = QStringLiteral("No audio track");
 
@@ -120,8 +140,8 @@ TEST(DropRouterImages, ImageTable)
     };
     ASSERT_EQ(std::size(rows), static_cast<size_t>(allActions().size()));
     for (const auto& [action, outcome] : rows) {
-        for (const QString path :
-             {"/in/photo.png", "/in/PHOTO.JPG", "/in/shot.heic", "/in/scan.webp", "/in/a.b.tiff"}) {
+        for (const QString& path : {dropped("photo.png"), dropped("PHOTO.JPG"), dropped("shot.heic"),
+                                    dropped("scan.webp"), dropped("a.b.tiff")}) {
             // Whatever the caller passes as info, image records never carry any.
             for (const std::optional<MediaInfo>& info : {std::optional<MediaInfo>(), std::optional<MediaInfo>(kVA)}) {
                 SCOPED_TRACE(describe(action) + " on " + path.toStdString());
@@ -180,7 +200,7 @@ TEST(DropRouterMedia, MediaTableForEveryTrackCombination)
     ASSERT_EQ(std::size(rows), static_cast<size_t>(allActions().size()));
     for (const Row& r : rows) {
         const std::pair<MediaInfo, Outcome> cases[] = {{kVA, r.videoAndAudio}, {kV, r.videoOnly}, {kA, r.audioOnly}};
-        for (const QString path : {"/in/clip.mov", "/in/Song Name.WAV", "/in/anim.gif"}) {
+        for (const QString& path : {dropped("clip.mov"), dropped("Song Name.WAV"), dropped("anim.gif")}) {
             for (const auto& [info, outcome] : cases) {
                 SCOPED_TRACE(describe(r.action) + " on " + path.toStdString() + " v" + std::to_string(info.hasVideo) +
                              " a" + std::to_string(info.hasAudio));
@@ -193,7 +213,7 @@ TEST(DropRouterMedia, MediaTableForEveryTrackCombination)
                 SCOPED_TRACE(describe(r.action) + " on " + path.toStdString() + " without tracks");
                 const Outcome expected = r.action.type() == RadialAction::Type::imageFormat
                                              ? r.videoAndAudio
-                                             : error(kCannotRead, kCannotReadMessage);
+                                             : error(kCannotRead, kNotMedia);
                 EXPECT_EQ(DropRouter::plan({{path, info}}, r.action), expectedPlan(expected, path, info));
             }
         }
@@ -206,13 +226,15 @@ TEST(DropRouterMedia, NonImagesAndFoldersTakeTheMediaPath)
     ASSERT_TRUE(QDir(dir.path()).mkdir("pics.png"));
     const QString folder = dir.filePath("pics.png");
     const std::tuple<QString, RadialAction, Outcome> rows[] = {
-        {"/in/notes.txt", RadialAction::format(OutputFormat::mp4), error(kCannotRead, kCannotReadMessage)},
-        {"/in/notes.txt", RadialAction::tool(ToolAction::rotate), error(kCannotRead, kCannotReadMessage)},
-        {"/in/notes.txt", RadialAction::imageFormat(ImageFormat::png),
+        {dropped("notes.txt"), RadialAction::format(OutputFormat::mp4), error(kCannotRead, kNotMedia)},
+        {dropped("notes.txt"), RadialAction::tool(ToolAction::rotate), error(kCannotRead, kNotMedia)},
+        {dropped("notes.txt"), RadialAction::imageFormat(ImageFormat::png),
          enqueue(ConversionOp::convertImage(ImageFormat::png))},
-        {"/in/noext", RadialAction::tool(ToolAction::compress), error(kCannotRead, kCannotReadMessage)},
-        {folder, RadialAction::tool(ToolAction::rotate), error(kCannotRead, kCannotReadMessage)},
-        {"/in/album.jpg/", RadialAction::tool(ToolAction::removeMeta), error(kCannotRead, kCannotReadMessage)},
+        {dropped("noext"), RadialAction::tool(ToolAction::compress), error(kCannotRead, kNotMedia)},
+        {folder, RadialAction::tool(ToolAction::rotate), error(kCannotRead, "%@ is a folder, not a media file.")},
+        {folder, RadialAction::imageFormat(ImageFormat::jpeg), error(kCannotRead, "%@ is a folder, not a media file.")},
+        {"/in/album.jpg/", RadialAction::tool(ToolAction::removeMeta),
+         error(kCannotRead, filled(kNotFound, "album.jpg"))},
     };
     for (const auto& [path, action, outcome] : rows) {
         SCOPED_TRACE(describe(action) + " on " + path.toStdString());
@@ -223,27 +245,31 @@ TEST(DropRouterMedia, NonImagesAndFoldersTakeTheMediaPath)
 TEST(DropRouterPlans, RequestsFollowToolKindOrderAndFilesKeepDropOrder)
 {
     const QList<DroppedFile> files = {
-        {"/in/first.png", std::nullopt},  {"/in/v1.mp4", kVA}, {"/in/tone.wav", kA},
-        {"/in/second.jpg", std::nullopt}, {"/in/v2.mov", kV},  {"/in/bad.mkv", std::nullopt},
-        {"/in/third.heic", std::nullopt},
+        {dropped("first.png"), std::nullopt},  {dropped("v1.mp4"), kVA}, {dropped("tone.wav"), kA},
+        {dropped("second.jpg"), std::nullopt}, {dropped("v2.mov"), kV},  {dropped("bad.mkv"), std::nullopt},
+        {dropped("third.heic"), std::nullopt},
     };
     DropPlan expected;
     expected.requests = {
-        {ToolKind::compressVideo, {{"/in/v1.mp4", kVA}, {"/in/v2.mov", kV}}},
+        {ToolKind::compressVideo, {{dropped("v1.mp4"), kVA}, {dropped("v2.mov"), kV}}},
         {ToolKind::compressImage,
-         {{"/in/first.png", std::nullopt}, {"/in/second.jpg", std::nullopt}, {"/in/third.heic", std::nullopt}}},
+         {{dropped("first.png"), std::nullopt},
+          {dropped("second.jpg"), std::nullopt},
+          {dropped("third.heic"), std::nullopt}}},
     };
-    expected.errors = {{kNoVideo, "tone.wav is not a video file."}, {kCannotRead, kCannotReadMessage}};
+    expected.errors = {{kNoVideo, "tone.wav is not a video file."}, {kCannotRead, filled(kNotMedia, "bad.mkv")}};
     EXPECT_EQ(DropRouter::plan(files, RadialAction::tool(ToolAction::compress)), expected);
 }
 
 TEST(DropRouterPlans, EnqueuesAndErrorsKeepDropOrder)
 {
-    const QList<DroppedFile> files = {
-        {"/in/silent.mp4", kV}, {"/in/b.mp4", kVA}, {"/in/pic.png", std::nullopt}, {"/in/a.wav", kA}};
+    const QList<DroppedFile> files = {{dropped("silent.mp4"), kV},
+                                      {dropped("b.mp4"), kVA},
+                                      {dropped("pic.png"), std::nullopt},
+                                      {dropped("a.wav"), kA}};
     DropPlan expected;
-    expected.enqueues = {{"/in/b.mp4", ConversionOp::convert(OutputFormat::mp3), kVA},
-                         {"/in/a.wav", ConversionOp::convert(OutputFormat::mp3), kA}};
+    expected.enqueues = {{dropped("b.mp4"), ConversionOp::convert(OutputFormat::mp3), kVA},
+                         {dropped("a.wav"), ConversionOp::convert(OutputFormat::mp3), kA}};
     expected.errors = {{kNoAudio, "silent.mp4 has no audio to extract."}, {kUnsupported, kUnsupportedMessage}};
     EXPECT_EQ(DropRouter::plan(files, RadialAction::format(OutputFormat::mp3)), expected);
 }
@@ -251,8 +277,9 @@ TEST(DropRouterPlans, EnqueuesAndErrorsKeepDropOrder)
 TEST(DropRouterPlans, EveryFileGivesExactlyOneRecord)
 {
     const QList<DroppedFile> files = {
-        {"/in/a.png", std::nullopt}, {"/in/b.mp4", kVA},          {"/in/c.mp4", kV},       {"/in/d.wav", kA},
-        {"/in/e.mkv", std::nullopt}, {"/in/f.txt", std::nullopt}, {"/in/g.mov", kNeither}, {"/in/h.gif", std::nullopt},
+        {dropped("a.png"), std::nullopt}, {dropped("b.mp4"), kVA},          {dropped("c.mp4"), kV},
+        {dropped("d.wav"), kA},           {dropped("e.mkv"), std::nullopt}, {dropped("f.txt"), std::nullopt},
+        {dropped("g.mov"), kNeither},     {dropped("h.gif"), std::nullopt},
     };
     for (const RadialAction& action : allActions()) {
         const DropPlan plan = DropRouter::plan(files, action);
@@ -352,32 +379,99 @@ TEST_F(DropIntakeTest, NothingSupportedGivesOneUnsupportedError)
 
 TEST_F(DropIntakeTest, BatchToolsGiveOnePlanWithImagesFirst)
 {
-    infos = {{"/in/v1.mov", kV}, {"/in/song.mp3", kA}};
-    const QList<DropPlan> plans =
-        DropIntake::plan({"/in/v1.mov", "/in/pic.png", "/in/v2.mp4", "/in/song.mp3", "/in/x.txt"},
-                         RadialAction::tool(ToolAction::trim), prober());
-    EXPECT_EQ(probed, (QStringList{"/in/v1.mov", "/in/v2.mp4", "/in/song.mp3"}));
+    infos = {{dropped("v1.mov"), kV}, {dropped("song.mp3"), kA}};
+    const QList<DropPlan> plans = DropIntake::plan(
+        {dropped("v1.mov"), dropped("pic.png"), dropped("v2.mp4"), dropped("song.mp3"), dropped("x.txt")},
+        RadialAction::tool(ToolAction::trim), prober());
+    EXPECT_EQ(probed, (QStringList{dropped("v1.mov"), dropped("v2.mp4"), dropped("song.mp3")}));
     DropPlan expected;
-    expected.requests = {{ToolKind::trim, {{"/in/v1.mov", kV}}}};
+    expected.requests = {{ToolKind::trim, {{dropped("v1.mov"), kV}}}};
     expected.errors = {{kUnsupported, kUnsupportedMessage},
-                       {kCannotRead, kCannotReadMessage},
+                       {kCannotRead, filled(kNotMedia, "v2.mp4")},
                        {kNoVideo, "song.mp3 is not a video file."}};
     EXPECT_EQ(plans, QList<DropPlan>{expected});
 }
 
 TEST_F(DropIntakeTest, PerFileActionsPlanImagesFirstThenMediaInOrder)
 {
-    infos = {{"/in/v.mp4", kVA}, {"/in/w.wav", kA}};
-    const QList<DropPlan> plans = DropIntake::plan({"/in/v.mp4", "/in/i.png", "/in/w.wav", "/in/j.jpg"},
-                                                   RadialAction::tool(ToolAction::removeMeta), prober());
+    infos = {{dropped("v.mp4"), kVA}, {dropped("w.wav"), kA}};
+    const QList<DropPlan> plans =
+        DropIntake::plan({dropped("v.mp4"), dropped("i.png"), dropped("w.wav"), dropped("j.jpg")},
+                         RadialAction::tool(ToolAction::removeMeta), prober());
     const QList<DropPlan> expected = {
-        {{{"/in/i.png", ConversionOp::removeMetadata(), std::nullopt}}, {}, {}},
-        {{{"/in/j.jpg", ConversionOp::removeMetadata(), std::nullopt}}, {}, {}},
-        {{{"/in/v.mp4", ConversionOp::removeMetadata(), kVA}}, {}, {}},
-        {{{"/in/w.wav", ConversionOp::removeMetadata(), kA}}, {}, {}},
+        {{{dropped("i.png"), ConversionOp::removeMetadata(), std::nullopt}}, {}, {}},
+        {{{dropped("j.jpg"), ConversionOp::removeMetadata(), std::nullopt}}, {}, {}},
+        {{{dropped("v.mp4"), ConversionOp::removeMetadata(), kVA}}, {}, {}},
+        {{{dropped("w.wav"), ConversionOp::removeMetadata(), kA}}, {}, {}},
     };
     EXPECT_EQ(plans, expected);
-    EXPECT_EQ(probed, (QStringList{"/in/v.mp4", "/in/w.wav"}));
+    EXPECT_EQ(probed, (QStringList{dropped("v.mp4"), dropped("w.wav")}));
+}
+
+// A FIFO named like a video would hold ffprobe for its whole time limit, a device would feed it forever:
+// such files, and files that are gone or empty, are refused at once, each with its own reason.
+class DropIntakeFiles : public DropIntakeTest {
+protected:
+    void SetUp() override
+    {
+        ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+        ASSERT_EQ(::mkfifo(QFile::encodeName(fifoImage).constData(), 0644), 0);
+        ASSERT_TRUE(QFile::link("/dev/zero", device));
+        QFile(empty).open(QIODevice::WriteOnly);
+        infos = {{good, kVA}};
+    }
+
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("clip.mp4");
+    const QString fifoImage = dir.filePath("photo.png");
+    const QString device = dir.filePath("zero.mov");
+    const QString empty = dir.filePath("empty.mkv");
+    const QString missing = dir.filePath("missing.wav");
+    const QString good = dropped("good.mp4");
+    const DropError pipeError{kCannotRead, "clip.mp4 is a named pipe, not a media file."};
+    const DropError imagePipeError{kCannotRead, "photo.png is a named pipe, not a media file."};
+    const DropError deviceError{kCannotRead, "zero.mov is a device, not a media file."};
+    const DropError emptyError{kCannotRead, "empty.mkv is empty (0 bytes)."};
+    const DropError missingError{kCannotRead, filled(kNotFound, "missing.wav")};
+};
+
+TEST_F(DropIntakeFiles, PerFileActionsRefuseWithoutProbing)
+{
+    const QList<DropPlan> plans = DropIntake::plan({fifo, device, good, empty, fifoImage, missing},
+                                                   RadialAction::tool(ToolAction::removeMeta), prober());
+    EXPECT_EQ(probed, QStringList{good});
+    const QList<DropPlan> expected = {
+        {{}, {}, {imagePipeError}}, {{}, {}, {pipeError}},
+        {{}, {}, {deviceError}},    {{{good, ConversionOp::removeMetadata(), kVA}}, {}, {}},
+        {{}, {}, {emptyError}},     {{}, {}, {missingError}},
+    };
+    EXPECT_EQ(plans, expected);
+}
+
+TEST_F(DropIntakeFiles, BatchToolsRefuseWithoutProbing)
+{
+    const QList<DropPlan> plans =
+        DropIntake::plan({fifo, fifoImage, good, device}, RadialAction::tool(ToolAction::compress), prober());
+    EXPECT_EQ(probed, QStringList{good});
+    DropPlan expected;
+    expected.requests = {{ToolKind::compressVideo, {{good, kVA}}}};
+    expected.errors = {imagePipeError, pipeError, deviceError};
+    EXPECT_EQ(plans, QList<DropPlan>{expected});
+}
+
+TEST_F(DropIntakeFiles, AnImageFormatDoesNotOpenAPipe)
+{
+    // An animated GIF becomes a still even when ffprobe could not read it, but only a regular file.
+    const QString gifPipe = dir.filePath("anim.gif");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(gifPipe).constData(), 0644), 0);
+    const QString gif = dropped("anim.gif");
+    const RadialAction png = RadialAction::imageFormat(ImageFormat::png);
+    EXPECT_EQ(DropRouter::plan({{gifPipe, std::nullopt}}, png),
+              (DropPlan{{}, {}, {{kCannotRead, "anim.gif is a named pipe, not a media file."}}}));
+    EXPECT_EQ(DropRouter::plan({{gif, std::nullopt}}, png),
+              (DropPlan{{{gif, ConversionOp::convertImage(ImageFormat::png), std::nullopt}}, {}, {}}));
+    EXPECT_EQ(DropRouter::plan({{fifoImage, std::nullopt}}, RadialAction::tool(ToolAction::rotate)),
+              (DropPlan{{}, {}, {imagePipeError}}));
 }
 
 TEST_F(DropIntakeTest, WhichActionsOpenAToolWindowForTheBatch)

@@ -1,0 +1,647 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="hi" sourcelanguage="en">
+<context>
+    <name>Karvo</name>
+    <message>
+        <source>%@ and %d more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%@ cannot be read: permission denied. Check the file&apos;s permissions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%@ could not be read as media: it is damaged, incomplete, or not a video or audio file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%@ does not apply to %@</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%@ has no audio to extract.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%@ has no audio to mute.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%@ is a device, not a media file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%@ is a folder, not a media file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%@ is a link to a file that no longer exists.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%@ is a named pipe, not a media file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%@ is empty (0 bytes).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%@ is not a regular file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%@ is not a video file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%@ is read-only. Choose another output folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%@ needs a value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%@ not found. Install with: %@</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%@ was not found. It may have been moved, renamed or deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%@: %@</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%@; see karvo-cli --help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%d files couldn&apos;t be processed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%d min ago</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>--angle needs 90, 180 or 270, not &apos;%@&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--at needs a time in seconds, 0 or more, not &apos;%@&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--edge needs 3840, 1920, 1280 or 800, not &apos;%@&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--end needs a time after the start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--end needs a time in seconds, 0 or more, not &apos;%@&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--every needs a part length of at least %@ second, not &apos;%@&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--factor needs a number from %@ to %@, not &apos;%@&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--output-dir %@: no such folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--preset applies to videos, not to the image %@; images take --quality</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--preset needs 0, 1 or 2, not &apos;%@&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--quality %@ is outside %@ .. %@; using %@</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--quality applies to images, not to the video %@; videos take --preset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--quality needs a number from %@ to %@, not &apos;%@&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--rect %@ is not a part of the picture: X and Y go from 0 to 1, W and H from above 0 to 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--rect %@ lies outside the picture: nothing of it is left to keep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--rect %@ reaches past the picture; cropping %@,%@,%@,%@</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--rect needs X,Y,W,H: the top-left corner and the size as fractions of the picture, not &apos;%@&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--start needs a time in seconds, 0 or more, not &apos;%@&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About Karvo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Background removal needs a segmentation model. Put an ONNX model (.onnx) in %@.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel task</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Cancelled · %d file(s) saved</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cannot create output: %@</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot determine media duration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot process %@</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read media</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot save %@: %@</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot save image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changing speed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a file…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a folder for converted files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose an action</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose files to convert (Ctrl+O)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear Finished</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear finished tasks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Completed · %d file(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Compress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compressing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Conversions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Converting to %@</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Crop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cropping video</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dismiss result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drag &amp; drop converter for video, audio, and images</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drop files, then pick an action</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to launch ffmpeg: %@</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed · %@</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Images</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Images only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Images work now. Video and audio need: %@</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Just now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Karvo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Karvo cannot create a file in %@. Choose another output folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Karvo couldn&apos;t save next to the original. Choose a folder for the converted files.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Karvo handles video, audio, and images. Other files are skipped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Karvo is already running but does not answer; try again in a moment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Karvo may not write to %@. Choose another output folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Karvo — Click to open; right-click for menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep Working</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Media conversion and inspection are available.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Missing output path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Muting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No audio track</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No video track</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not enough memory to finish.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not enough space in %@.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Karvo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Permission denied — check that the folder is writable.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Permission denied: the source file cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Queued</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quit Karvo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove Background</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove Meta</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Removing background</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Removing metadata</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resizing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Results are saved next to the source file — never overwriting the original.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rotating</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Segment %d/%d: %@</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Splitting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Splitting every %@ s would make more than %d parts. Choose a longer part length.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop and Quit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop tasks and quit?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Supported files (%@)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Taking snapshot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The disk reported a read or write error.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file has no track this operation can use.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file looks damaged or isn&apos;t a supported media file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The name of %@ is not valid UTF-8, so Karvo cannot open it. Rename the file and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The original file is no longer there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The output file name is too long for %@. Rename the source file to something shorter.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The output is too large for the file system of %@.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This computer cannot write %@.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This ffmpeg has no %@ encoder. Install a complete ffmpeg build.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This file doesn&apos;t fit the chosen settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trim</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trimming</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unfinished tasks will be cancelled. Completed files will be kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unsupported file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version %@</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Videos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ffmpeg exited with %d</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ffmpeg not found. Install with: %@</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no files given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no output was produced</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>plan needs an action and at least one file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>probe needs at least one file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the output folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the written file is incomplete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown action &apos;%@&apos;; one of: %@</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%@&apos;; see karvo-cli --help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown option %@</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>

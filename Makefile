@@ -1,11 +1,14 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The two set-up commands of the README: `make run` and `make test`. Both install what is missing first.
+# The set-up commands of the README: `make run` (the desktop program), `make cli ARGS=...` (karvo-cli),
+# `make test` and `make install PREFIX=...`. Each installs what is missing first.
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 ARGS ?= --help
+FILES ?=
+PREFIX ?= /usr/local
 
-.PHONY: all deps configure build run test asan format format-check bench clean
+.PHONY: all deps configure build run cli install test asan format format-check bench clean
 
 all: build
 
@@ -18,8 +21,20 @@ configure: deps
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
+# The desktop program; `make run FILES="a.mov b.png"` opens files with it.
 run: build
+	$(BUILD_DIR)/src/app/karvo $(FILES)
+
+cli: build
 	$(BUILD_DIR)/src/cli/karvo-cli $(ARGS)
+
+# karvo, karvo-cli, the desktop entry and the icons under PREFIX (through sudo when PREFIX is not writable).
+install: build
+	@if [ -w "$(PREFIX)" ] || { [ ! -e "$(PREFIX)" ] && [ -w "$$(dirname "$(PREFIX)")" ]; } || [ "$$(id -u)" -eq 0 ]; then \
+		cmake --install $(BUILD_DIR) --prefix "$(PREFIX)"; \
+	else \
+		sudo cmake --install $(BUILD_DIR) --prefix "$(PREFIX)"; \
+	fi
 
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)

@@ -1,0 +1,172 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "AppDelegate.h"
+
+#include "AboutBox.h"
+#include "DefaultsToolRun.h"
+#include "DropEntry.h"
+#include "FolderChooserPrompt.h"
+#include "LanguageStore.h"
+#include "LaunchLog.h"
+#include "Localization.h"
+#include "MainMenu.h"
+#include "MainWindow.h"
+#include "Preferences.h"
+#include "QuitSignals.h"
+#include "SettingsDefaults.h"
+#include "StatusBarController.h"
+#include "TaskManager.h"
+#include "ToolWindows.h"
+
+#include <QApplication>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+
+namespace karvo {
+
+AppDelegate::AppDelegate(QObject* parent)
+    : QObject(parent), m_dropEntry(std::make_unique<DropEntry>()), m_signals(std::make_unique<QuitSignals>())
+{
+    m_confirmQuit = &AppDelegate::askStopAndQuit;
+    m_terminate = [] {
+        QCoreApplication::quit();
+    };
+    connect(m_signals.get(), &QuitSignals::received, this, [this] { quitWithoutAsking(); });
+    // The session is ending: no one is there to answer a question.
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { quitWithoutAsking(); });
+
+    TaskManager::shared().setFolderPrompt(std::make_shared<FolderChooserPrompt>());
+    if (!ToolWindows::shared().presenter())
+        ToolWindows::shared().setPresenter(std::make_shared<DefaultsToolRun>());
+}
+
+AppDelegate::~AppDelegate() = default;
+
+void AppDelegate::launch()
+{
+    LaunchLog::write("didFinishLaunching begin");
+    rebuildMainMenu();
+    connect(&LanguageStore::shared(), &LanguageStore::languageChanged, this, [this] { applyLanguage(); });
+    m_statusBar = std::make_unique<StatusBarController>([this] { showMainWindow(); }, [this] { requestQuit(); });
+    LaunchLog::write("status bar ok");
+    // Quick Drag's monitor is wired here once it exists; until then there is nothing to start.
+    LaunchLog::write("monitor ok");
+    showMainWindow();
+    LaunchLog::write("window shown");
+}
+
+void AppDelegate::applyLanguage()
+{
+    rebuildMainMenu();
+    if (m_mainWindow)
+        m_mainWindow->rebuildContent();
+    if (m_statusBar)
+        m_statusBar->refreshToolTip();
+}
+
+void AppDelegate::showMainWindow()
+{
+    if (!m_mainWindow) {
+        m_mainWindow = std::make_unique<MainWindow>();
+        m_mainWindow->setRouteDrop(
+            [this](const QStringList& paths, const RadialAction& action) { routeDrop(paths, action); });
+        rebuildMainMenu();
+    }
+    m_mainWindow->present();
+}
+
+void AppDelegate::rebuildMainMenu()
+{
+    if (!m_mainWindow)
+        return;
+    MainMenu::build(*m_mainWindow->menuBar(), {[this] { AboutBox::show(m_mainWindow.get()); },
+                                               [this] {
+                                                   requestQuit();
+                                               }});
+}
+
+void AppDelegate::openFiles(const QStringList& paths)
+{
+    // Someone who opens files with Karvo already knows what it is for.
+    if (!Preferences::value(QString::fromLatin1(SettingsDefaults::onboardingDoneKey)).toBool())
+        Preferences::setValue(QString::fromLatin1(SettingsDefaults::onboardingDoneKey), true);
+    showMainWindow();
+    QPointer<MainWindow> window(m_mainWindow.get());
+    QTimer::singleShot(0, this, [window, paths] {
+        if (window)
+            window->presentPending(paths);
+    });
+}
+
+void AppDelegate::routeDrop(const QStringList& paths, const RadialAction& action)
+{
+    m_dropEntry->routeDrop(paths, action);
+}
+
+bool AppDelegate::hasUnfinishedTasks() const
+{
+    const QList<TaskPtr> tasks = TaskManager::shared().tasks();
+    return std::any_of(tasks.cbegin(), tasks.cend(), [](const TaskPtr& task) {
+        const ConversionTask::Status status = task->status();
+        return status == ConversionTask::Status::queued || status == ConversionTask::Status::running;
+    });
+}
+
+void AppDelegate::requestQuit()
+{
+    if (m_quitting)
+        return;
+    if (hasUnfinishedTasks() && !m_confirmQuit())
+        return;
+    // A signal may have started the shutdown while the question was open.
+    if (!m_quitting)
+        beginShutdown();
+}
+
+void AppDelegate::quitWithoutAsking()
+{
+    if (m_quitting)
+        return;
+    beginShutdown();
+}
+
+void AppDelegate::beginShutdown()
+{
+    m_quitting = true;
+    QPointer<AppDelegate> self(this);
+    TaskManager::shared().shutdown([self] {
+        if (!self)
+            return;
+        self->m_shutDown = true;
+        if (!self->m_finishing)
+            self->m_terminate();
+    });
+}
+
+void AppDelegate::finishShutdown()
+{
+    m_finishing = true;
+    if (!m_quitting)
+        beginShutdown();
+    // The event loop has ended, but the completion arrives as an event of its own.
+    while (!m_shutDown)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+bool AppDelegate::askStopAndQuit()
+{
+    QMessageBox box(QMessageBox::Warning, L("Stop tasks and quit?"), L("Stop tasks and quit?"), QMessageBox::NoButton);
+    box.setInformativeText(L("Unfinished tasks will be cancelled. Completed files will be kept."));
+    QPushButton* keep = box.addButton(L("Keep Working"), QMessageBox::RejectRole);
+    QPushButton* stop = box.addButton(L("Stop and Quit"), QMessageBox::DestructiveRole);
+    keep->setAccessibleName(L("Keep Working"));
+    stop->setAccessibleName(L("Stop and Quit"));
+    box.setDefaultButton(keep);
+    box.setEscapeButton(keep);
+    box.exec();
+    return box.clickedButton() == stop;
+}
+
+} // namespace karvo

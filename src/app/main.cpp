@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "AppDelegate.h"
+#include "LanguageStore.h"
+#include "Localization.h"
+#include "SingleInstance.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QIcon>
+#include <QTextStream>
+#include <QTimer>
+
+using namespace karvo;
+
+int main(int argc, char** argv)
+{
+    QApplication::setApplicationName(QStringLiteral("Karvo"));
+    QApplication::setApplicationVersion(QStringLiteral(KARVO_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tessvane.Karvo"));
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.tessvane.Karvo"),
+                                                 QIcon(QStringLiteral(":/karvo/org.tessvane.Karvo.svg"))));
+    // The stored interface language is in force before the first text is made.
+    LanguageStore::shared();
+
+    const QStringList files = SingleInstance::absolutePaths(app.arguments().mid(1), QDir::currentPath());
+    SingleInstance instance;
+    switch (instance.start(files)) {
+    case SingleInstance::Role::forwarded:
+        return 0;
+    case SingleInstance::Role::failed:
+        QTextStream(stderr) << L("Karvo is already running but does not answer; try again in a moment.") << '\n';
+        return 1;
+    case SingleInstance::Role::primary:
+        break;
+    }
+
+    AppDelegate delegate;
+    QObject::connect(&instance, &SingleInstance::activated, &delegate, [&delegate](const QStringList& opened) {
+        if (opened.isEmpty())
+            delegate.showMainWindow();
+        else
+            delegate.openFiles(opened);
+    });
+    delegate.launch();
+    if (!files.isEmpty())
+        delegate.openFiles(files);
+    // For start-up checks: a full launch, then an orderly quit.
+    if (qEnvironmentVariableIsSet("KARVO_QUIT_AFTER_LAUNCH"))
+        QTimer::singleShot(0, &delegate, [&delegate] { delegate.quitWithoutAsking(); });
+
+    const int status = QApplication::exec();
+    delegate.finishShutdown();
+    return status;
+}

@@ -1,0 +1,182 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "MainWindow.h"
+
+#include "ActionPicker.h"
+#include "BackgroundRemover.h"
+#include "DropZone.h"
+#include "FFmpegLocator.h"
+#include "FileChooserFilters.h"
+#include "HomeView.h"
+#include "Localization.h"
+
+#include <QAction>
+#include <QDragEnterEvent>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QPushButton>
+#include <QScreen>
+
+namespace karvo {
+
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
+{
+    setWindowTitle(L("Karvo"));
+    setMinimumSize(760, 540);
+    resize(820, 640);
+    setAcceptDrops(true);
+
+    buildContent();
+
+    m_chooseAction = new QAction(L("Choose a file…"), this);
+    m_chooseAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    m_chooseAction->setShortcutContext(Qt::WindowShortcut);
+    connect(m_chooseAction, &QAction::triggered, this, [this] { chooseFile(RadialAction::format(OutputFormat::mp4)); });
+    addAction(m_chooseAction);
+
+    m_chooser = [this](const QStringList& filters) {
+        QFileDialog dialog(this, L("Choose a file…"));
+        dialog.setFileMode(QFileDialog::ExistingFiles);
+        dialog.setNameFilters(filters);
+        return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles() : QStringList();
+    };
+
+    connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+        if (state == Qt::ApplicationActive)
+            refreshToolStatus();
+    });
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = geometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+void MainWindow::buildContent()
+{
+    m_home = new HomeView(this);
+    setCentralWidget(m_home); // deletes the previous content
+    m_home->dropZone()->setOnChooseFile([this] { chooseFile(RadialAction::format(OutputFormat::mp4)); });
+    m_home->picker()->setOnChoose([this](const RadialAction& action) { choose(action); });
+    m_home->picker()->setOnCancel([this] { cancelPending(); });
+    if (m_pending) {
+        m_home->picker()->setDrop(*m_pending, BackgroundRemover::isAvailable());
+        m_home->showPicker(true);
+    }
+    refreshToolStatus();
+}
+
+void MainWindow::rebuildContent()
+{
+    setWindowTitle(L("Karvo"));
+    m_chooseAction->setText(L("Choose a file…"));
+    buildContent();
+}
+
+void MainWindow::present()
+{
+    setWindowTitle(L("Karvo"));
+    if (isMinimized())
+        showNormal();
+    else
+        show();
+    raise();
+    activateWindow();
+}
+
+void MainWindow::refreshToolStatus()
+{
+    m_home->setToolsFound(!FFmpegLocator::path(QStringLiteral("ffmpeg")).isEmpty() &&
+                          !FFmpegLocator::path(QStringLiteral("ffprobe")).isEmpty());
+}
+
+void MainWindow::presentPending(const QStringList& paths)
+{
+    if (std::optional<PendingDrop> drop = PendingDrop::from(paths)) {
+        m_pending = std::move(drop);
+        m_home->picker()->setDrop(*m_pending, BackgroundRemover::isAvailable());
+        m_home->showPicker(true);
+        return;
+    }
+    route(paths, RadialAction::format(OutputFormat::mp4));
+}
+
+QStringList MainWindow::localFiles(const QList<QUrl>& urls)
+{
+    QStringList paths;
+    for (const QUrl& url : urls) {
+        if (url.isLocalFile() && !url.toLocalFile().isEmpty())
+            paths << url.toLocalFile();
+    }
+    return paths;
+}
+
+void MainWindow::chooseFile(const RadialAction& action)
+{
+    if (!m_chooser)
+        return;
+    const QStringList chosen = m_chooser(FileChooserFilters::nameFilters(action));
+    if (!chosen.isEmpty())
+        route(chosen, action);
+}
+
+void MainWindow::choose(const RadialAction& action)
+{
+    if (!m_pending)
+        return;
+    const QStringList paths = m_pending->paths;
+    cancelPending();
+    route(paths, action);
+}
+
+void MainWindow::cancelPending()
+{
+    m_pending.reset();
+    m_home->showPicker(false);
+}
+
+void MainWindow::route(const QStringList& paths, const RadialAction& action)
+{
+    if (m_routeDrop)
+        m_routeDrop(paths, action);
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (localFiles(event->mimeData()->urls()).isEmpty()) {
+        event->ignore();
+        return;
+    }
+    // Karvo only reads what is dropped: whatever the file manager proposes, the answer is Copy.
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    m_home->dropZone()->setTargeted(true);
+}
+
+void MainWindow::dragMoveEvent(QDragMoveEvent* event)
+{
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+}
+
+void MainWindow::dragLeaveEvent(QDragLeaveEvent* event)
+{
+    m_home->dropZone()->setTargeted(false);
+    event->accept();
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    m_home->dropZone()->setTargeted(false);
+    const QStringList paths = localFiles(event->mimeData()->urls());
+    if (paths.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    presentPending(paths);
+}
+
+} // namespace karvo

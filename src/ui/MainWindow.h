@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "Actions.h"
+#include "PendingDrop.h"
+
+#include <QMainWindow>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+class QAction;
+
+namespace karvo {
+
+class HomeView;
+
+// Karvo's window. Files dropped on it or opened with Karvo become a pending drop for which the user
+// picks an action; a chosen file goes straight to routing with the action it was chosen for. Closing
+// the window only hides it.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    using RouteDrop = std::function<void(const QStringList& paths, const RadialAction& action)>;
+    // Returns the chosen files, in the chooser's order; empty when cancelled.
+    using FileChooser = std::function<QStringList(const QStringList& nameFilters)>;
+
+    explicit MainWindow(QWidget* parent = nullptr);
+
+    void setRouteDrop(RouteDrop routeDrop) { m_routeDrop = std::move(routeDrop); }
+    void setFileChooser(FileChooser chooser) { m_chooser = std::move(chooser); }
+
+    // Shows, raises and activates the window, with its title in the current language.
+    void present();
+
+    // The one way files reach the window. Supported files become the pending drop (replacing any
+    // earlier one); when none is supported everything goes to routing, which says what is wrong.
+    void presentPending(const QStringList& paths);
+    // The files of a drop or a paste: local file URLs only, in order.
+    static QStringList localFiles(const QList<QUrl>& urls);
+    void chooseFile(const RadialAction& action);
+    // A chip: the pending drop is cleared, then routed with `action`.
+    void choose(const RadialAction& action);
+    void cancelPending();
+
+    const std::optional<PendingDrop>& pending() const { return m_pending; }
+    HomeView* home() const { return m_home; }
+    QAction* chooseFileAction() const { return m_chooseAction; }
+    // Looks for ffmpeg and ffprobe again, e.g. when the user comes back after installing them.
+    void refreshToolStatus();
+    // Builds the content afresh in the current language; the pending drop stays.
+    void rebuildContent();
+
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void buildContent();
+    void route(const QStringList& paths, const RadialAction& action);
+
+    HomeView* m_home = nullptr;
+    QAction* m_chooseAction = nullptr;
+    std::optional<PendingDrop> m_pending;
+    RouteDrop m_routeDrop;
+    FileChooser m_chooser;
+};
+
+} // namespace karvo

@@ -1,0 +1,216 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "DisplaySession.h"
+#include "EventLoop.h"
+#include "FileManagerReveal.h"
+#include "QuitSignals.h"
+#include "SingleInstance.h"
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <atomic>
+#include <csignal>
+#include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <thread>
+#include <unistd.h>
+
+using namespace karvo;
+
+namespace {
+
+// Runs `work` on a thread of its own while this thread's event loop keeps serving, as a second
+// process would; returns its result.
+bool onOtherThread(const std::function<bool()>& work)
+{
+    std::atomic<bool> done{false};
+    bool result = false;
+    std::thread thread([&] {
+        result = work();
+        done = true;
+    });
+    test::waitFor([&] { return done.load(); }, 10000);
+    thread.join();
+    return result;
+}
+
+// What a crashed instance leaves: a socket file that nobody listens on.
+void leaveStaleSocket(const QString& path)
+{
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_GE(fd, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray native = QFile::encodeName(path);
+    ASSERT_LT(static_cast<std::size_t>(native.size()), sizeof address.sun_path);
+    std::memcpy(address.sun_path, native.constData(), static_cast<std::size_t>(native.size()));
+    ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    ::close(fd);
+    ASSERT_TRUE(QFileInfo::exists(path));
+}
+
+} // namespace
+
+TEST(SingleInstance, SocketNameCarriesTheUserAndLivesInTheRuntimeFolder)
+{
+    const QString name = SingleInstance::socketName();
+    EXPECT_EQ(name, QDir(qEnvironmentVariable("XDG_RUNTIME_DIR"))
+                        .filePath(QStringLiteral("org.tessvane.Karvo-%1").arg(::getuid())));
+}
+
+TEST(SingleInstance, RequestsKeepEveryCharacterOfAFileName)
+{
+    const QStringList files{QStringLiteral("/tmp/line\nbreak.mp4"), QStringLiteral("/tmp/\"quoted\" é 日本.mov"),
+                            QStringLiteral("/tmp/-x.mp4")};
+    const QByteArray request = SingleInstance::encode(files);
+    EXPECT_EQ(request.count('\n'), 1); // one line, ending the request
+    EXPECT_EQ(SingleInstance::decode(request.trimmed()), files);
+    EXPECT_EQ(SingleInstance::decode(SingleInstance::encode({})), QStringList());
+    EXPECT_EQ(SingleInstance::decode("not json"), std::nullopt);
+    EXPECT_EQ(SingleInstance::decode(R"({"files":[1,2]})"), std::nullopt);
+}
+
+TEST(SingleInstance, ArgumentsBecomeAbsolutePaths)
+{
+    EXPECT_EQ(SingleInstance::absolutePaths({QStringLiteral("a.mp4"), QStringLiteral("../b/c.mov"),
+                                             QStringLiteral("/abs/d.png"),
+                                             QStringLiteral("file:///home/u/My%20Clip.mp4"), QStringLiteral("")},
+                                            QStringLiteral("/work/dir")),
+              (QStringList{QStringLiteral("/work/dir/a.mp4"), QStringLiteral("/work/b/c.mov"),
+                           QStringLiteral("/abs/d.png"), QStringLiteral("/home/u/My Clip.mp4")}));
+}
+
+TEST(SingleInstance, ASecondStartHandsItsFilesToTheFirst)
+{
+    SingleInstance first;
+    ASSERT_EQ(first.start({}), SingleInstance::Role::primary);
+    QList<QStringList> received;
+    QObject::connect(&first, &SingleInstance::activated, [&](const QStringList& files) { received << files; });
+
+    const QStringList files{QStringLiteral("/media/a.mp4"), QStringLiteral("/media/b c.png")};
+    EXPECT_TRUE(onOtherThread([&] { return SingleInstance::forward(SingleInstance::socketName(), files, 5000); }));
+    EXPECT_TRUE(onOtherThread([&] { return SingleInstance::forward(SingleInstance::socketName(), {}, 5000); }));
+    test::waitFor([&] { return received.size() == 2; }, 5000);
+    EXPECT_EQ(received, (QList<QStringList>{files, {}}));
+}
+
+TEST(SingleInstance, ASocketLeftByACrashedInstanceDoesNotStopTheNextStart)
+{
+    leaveStaleSocket(SingleInstance::socketName());
+    SingleInstance next;
+    EXPECT_EQ(next.start({}), SingleInstance::Role::primary);
+    // The socket is live again: a later start reaches this one.
+    bool activated = false;
+    QObject::connect(&next, &SingleInstance::activated, [&] { activated = true; });
+    EXPECT_TRUE(onOtherThread([] { return SingleInstance::forward(SingleInstance::socketName(), {}, 5000); }));
+    test::waitFor([&] { return activated; }, 5000);
+    EXPECT_TRUE(activated);
+}
+
+TEST(SingleInstance, FailsWhereNoSocketCanBeMade)
+{
+    SingleInstance nowhere(QStringLiteral("/nonexistent-folder/karvo.socket"));
+    EXPECT_EQ(nowhere.start({}), SingleInstance::Role::failed);
+}
+
+TEST(QuitSignals, SignalsArriveThroughTheEventLoopAndTheOldHandlingReturns)
+{
+    static std::atomic<int> previousCalls{0};
+    struct sigaction previous {};
+    previous.sa_handler = [](int) {
+        ++previousCalls;
+    };
+    sigemptyset(&previous.sa_mask);
+    ASSERT_EQ(::sigaction(SIGHUP, &previous, nullptr), 0);
+    {
+        QuitSignals quitSignals;
+        ASSERT_TRUE(quitSignals.isInstalled());
+        QList<int> received;
+        QObject::connect(&quitSignals, &QuitSignals::received, [&](int signal) { received << signal; });
+        ::raise(SIGTERM);
+        ::raise(SIGHUP);
+        ::raise(SIGINT);
+        test::waitFor([&] { return received.size() == 3; }, 5000);
+        EXPECT_EQ(received, (QList<int>{SIGTERM, SIGHUP, SIGINT}));
+        EXPECT_EQ(previousCalls.load(), 0);
+    }
+    ::raise(SIGHUP);
+    EXPECT_EQ(previousCalls.load(), 1);
+}
+
+TEST(DisplaySession, PlatformNamesMapToSessionKinds)
+{
+    EXPECT_EQ(DisplaySession::fromPlatformName(QStringLiteral("xcb")), DisplaySession::Kind::x11);
+    EXPECT_EQ(DisplaySession::fromPlatformName(QStringLiteral("wayland-egl")), DisplaySession::Kind::wayland);
+    EXPECT_EQ(DisplaySession::fromPlatformName(QStringLiteral("offscreen")), DisplaySession::Kind::other);
+}
+
+TEST(FileManagerReveal, UrisAreEncodedAndFoldersCountOnce)
+{
+    EXPECT_EQ(FileManagerReveal::fileUris({QStringLiteral("/home/u/My Clip #1.mp4")}),
+              QStringList{QStringLiteral("file:///home/u/My%20Clip%20%231.mp4")});
+    EXPECT_EQ(FileManagerReveal::containingFolders(
+                  {QStringLiteral("/a/x.mp4"), QStringLiteral("/b/y.mp4"), QStringLiteral("/a/z.mp4")}),
+              (QStringList{QStringLiteral("/a"), QStringLiteral("/b")}));
+}
+
+// A file manager on a private session bus: ShowItems receives the outputs' URIs; once it is gone,
+// the containing folder is opened instead.
+class FakeFileManager : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.FileManager1")
+
+public:
+    QStringList shown;
+
+public slots:
+    void ShowItems(const QStringList& uris, const QString&) { shown << uris; }
+};
+
+TEST(FileManagerReveal, AsksTheFileManagerOnTheBusAndFallsBackToTheFolder)
+{
+    QProcess bus;
+    bus.start(QStringLiteral("dbus-daemon"),
+              {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address=1")});
+    ASSERT_TRUE(bus.waitForStarted());
+    ASSERT_TRUE(bus.waitForReadyRead(5000));
+    const QString address = QString::fromUtf8(bus.readLine()).trimmed();
+    ASSERT_FALSE(address.isEmpty());
+    qputenv("DBUS_SESSION_BUS_ADDRESS", address.toUtf8());
+
+    QStringList opened;
+    const FileManagerReveal reveal([&](const QUrl& url) {
+        opened << url.toLocalFile();
+        return true;
+    });
+
+    {
+        QDBusConnection service = QDBusConnection::connectToBus(address, QStringLiteral("file-manager"));
+        ASSERT_TRUE(service.isConnected());
+        FakeFileManager manager;
+        ASSERT_TRUE(service.registerObject(QStringLiteral("/org/freedesktop/FileManager1"), &manager,
+                                           QDBusConnection::ExportAllSlots));
+        ASSERT_TRUE(service.registerService(QStringLiteral("org.freedesktop.FileManager1")));
+        std::optional<bool> shown;
+        reveal.reveal({QStringLiteral("/out/a b.mp4")}, [&](bool ok) { shown = ok; });
+        test::waitFor([&] { return shown.has_value(); }, 10000);
+        EXPECT_EQ(shown, true);
+        EXPECT_EQ(manager.shown, QStringList{QStringLiteral("file:///out/a%20b.mp4")});
+        EXPECT_EQ(opened, QStringList());
+        service.unregisterService(QStringLiteral("org.freedesktop.FileManager1"));
+        QDBusConnection::disconnectFromBus(QStringLiteral("file-manager"));
+    }
+    std::optional<bool> shown;
+    reveal.reveal({QStringLiteral("/out/a b.mp4"), QStringLiteral("/out/c.mp4")}, [&](bool ok) { shown = ok; });
+    test::waitFor([&] { return shown.has_value(); }, 10000);
+    EXPECT_EQ(shown, true);
+    EXPECT_EQ(opened, QStringList{QStringLiteral("/out")}); // one folder, opened once
+    bus.kill();
+    bus.waitForFinished();
+}
+
+#include "PlatformServicesTest.moc"

@@ -18,6 +18,10 @@
 #include "ToolWindows.h"
 
 #include <QApplication>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPointer>
@@ -59,6 +63,12 @@ void AppDelegate::launch()
 
 void AppDelegate::applyLanguage()
 {
+    // Arabic and Persian lay everything out right to left; Qt's own widgets format numbers in the
+    // language's locale; the progress panel and other views re-read their texts on LanguageChange.
+    QGuiApplication::setLayoutDirection(LanguageStore::shared().layoutDirection());
+    QLocale::setDefault(LanguageStore::localeFor(LanguageStore::shared().resolvedCode()));
+    QEvent change(QEvent::LanguageChange);
+    QCoreApplication::sendEvent(qApp, &change);
     rebuildMainMenu();
     if (m_mainWindow)
         m_mainWindow->rebuildContent();

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
+#include <QLocale>
 #include <QTextStream>
 #include <QTimer>
 
@@ -21,8 +22,10 @@ int main(int argc, char** argv)
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.tessvane.Karvo"),
                                                  QIcon(QStringLiteral(":/karvo/org.tessvane.Karvo.svg"))));
-    // The stored interface language is in force before the first text is made.
-    LanguageStore::shared();
+    // The stored interface language, its direction and its number format are in force before the first
+    // window is made.
+    QGuiApplication::setLayoutDirection(LanguageStore::shared().layoutDirection());
+    QLocale::setDefault(LanguageStore::localeFor(LanguageStore::shared().resolvedCode()));
 
     const QStringList files = SingleInstance::absolutePaths(app.arguments().mid(1), QDir::currentPath());
     SingleInstance instance;

@@ -560,6 +560,10 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>The picture is too large to save as %@: it may have at most %d megapixels. Resize it first, or choose JPEG or PNG.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>This computer cannot write %@.</source>
         <translation type="unfinished"></translation>
     </message>

@@ -410,7 +410,14 @@ int ConvertCommand::plan(bool json)
             item.insert("engine", "image");
         } else {
             item.insert("engine", "ffmpeg");
-            const auto steps = TaskPlanner::ffmpegSteps(e.op, e.path, output, e.info.value_or(MediaInfo{}));
+            const MediaInfo info = e.info.value_or(MediaInfo{});
+            auto steps = TaskPlanner::ffmpegSteps(e.op, e.path, output, info);
+            if (steps.needsWorkFolder()) {
+                // The run makes a private folder for intermediate files; its name is only known then.
+                const QString work = QFileInfo(output).absolutePath() + QStringLiteral("/.tessvane-WORK");
+                steps = TaskPlanner::ffmpegSteps(e.op, e.path, output, info, work);
+                item.insert("workFolder", work);
+            }
             if (steps.error)
                 item.insert("error", *steps.error);
             QJsonArray runs, outputs;
@@ -421,8 +428,10 @@ int ConvertCommand::plan(bool json)
             if (e.op.is<ops::Split>()) {
                 item.insert("segments", runs);
                 item.insert("outputs", outputs);
-            } else if (!runs.isEmpty()) {
+            } else if (runs.size() == 1) {
                 item.insert("arguments", runs.first());
+            } else if (!runs.isEmpty()) {
+                item.insert("passes", runs);
             }
         }
         enqueues.append(item);
@@ -466,8 +475,8 @@ int ConvertCommand::plan(bool json)
             m_out << "  error:  " << safe(e["error"]) << '\n';
         if (e["engine"].toString() == u"image") {
             m_out << "  runs in the image engine\n";
-        } else if (e.contains("segments")) {
-            for (const QJsonValue& s : e["segments"].toArray())
+        } else if (e.contains("segments") || e.contains("passes")) {
+            for (const QJsonValue& s : e[e.contains("segments") ? "segments" : "passes"].toArray())
                 m_out << "  ffmpeg " << command(s) << '\n';
         } else if (e.contains("arguments")) {
             m_out << "  ffmpeg " << command(e["arguments"]) << '\n';

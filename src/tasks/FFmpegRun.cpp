@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <thread>
 #include <unistd.h>
 
@@ -83,12 +84,18 @@ FFmpegRun::Result FFmpegRun::run(const FFmpegStep& step, const TaskPtr& task,
 
     const QString finalPath = step.arguments.last();
     const QFileInfo finalInfo(finalPath);
-    StagingFolder staging(finalInfo.absolutePath(), *m_env.files);
-    if (!staging.isValid())
-        return {Outcome::failed, L("Cannot create output: %@", staging.error())};
+    // A step that publishes writes into a staging folder of its own; an intermediate step writes straight
+    // into the task's work folder, which the caller made and removes.
+    std::optional<StagingFolder> staging;
     QStringList args = step.arguments;
-    const QString staged = staging.path() + u'/' + finalInfo.fileName();
-    args.last() = staged;
+    QString staged = finalPath;
+    if (step.publishes) {
+        staging.emplace(finalInfo.absolutePath(), *m_env.files);
+        if (!staging->isValid())
+            return {Outcome::failed, L("Cannot create output: %@", staging->error())};
+        staged = staging->path() + u'/' + finalInfo.fileName();
+        args.last() = staged;
+    }
 
     auto process = std::make_shared<ChildProcess>();
     QString launchError;
@@ -128,8 +135,9 @@ FFmpegRun::Result FFmpegRun::run(const FFmpegStep& step, const TaskPtr& task,
     const QFileInfo written(staged);
     if (!written.exists() || written.size() == 0)
         return {Outcome::failed, L("Cannot save %@: %@", finalInfo.fileName(), L("no output was produced")), true};
-    if (
-        !MediaProbe::probe(staged, kCheckTimeout, [task] { return task->isCancelled(); })) {
+    if (!step.publishes)
+        return {Outcome::success, {}};
+    if (!MediaProbe::probe(staged, kCheckTimeout, [task] { return task->isCancelled(); })) {
         if (task->isCancelled())
             return {Outcome::cancelled, {}};
         return {Outcome::failed, L("Cannot save %@: %@", finalInfo.fileName(), L("the written file is incomplete"))};

@@ -19,8 +19,8 @@ public:
     enum class Outcome { success, cancelled, failed };
     struct Result {
         Outcome outcome = Outcome::failed;
-        QString message;         // user-facing, when failed
-        bool noOutput = false;   // ffmpeg succeeded but wrote nothing (a seek past the last frame)
+        QString message;       // user-facing, when failed
+        bool noOutput = false; // ffmpeg succeeded but wrote nothing (a seek past the last frame)
     };
 
     FFmpegRun(const TaskEnvironment& env, OutputPublisher& publisher);

@@ -59,7 +59,18 @@ ImageRun::Result ImageRun::run(const TaskPtr& task, int rotateAngle, const Outpu
         case ImageIOFailure::unreadable:
             return {Status::failed, L("Cannot read image")};
         case ImageIOFailure::writeFailed:
-            return {Status::failed, L("Cannot save image")};
+            if (failure->pixelLimit > 0)
+                return {Status::failed,
+                        L("The picture is too large to save as %@: it may have at most %d megapixels. Resize it "
+                          "first, or choose JPEG or PNG.",
+                          rawValue(failure->format), failure->pixelLimit / 1000000)};
+            if (failure->systemError != 0)
+                return {Status::failed,
+                        L("Cannot save %@: %@", output.fileName(),
+                          OutputPublisher::describeWriteError(failure->systemError, output.absolutePath()))};
+            return {Status::failed, failure->detail.isEmpty()
+                                        ? L("Cannot save image")
+                                        : L("Cannot save %@: %@", output.fileName(), failure->detail)};
         case ImageIOFailure::cannotWrite:
             return {Status::failed, op.is<ops::RemoveBackground>()
                                         ? backgroundModelMissingText()

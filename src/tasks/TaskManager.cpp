@@ -4,11 +4,12 @@
 #include "ConversionEngine.h"
 #include "FFmpegRun.h"
 #include "ImageRun.h"
-#include "MediaFileCheck.h"
 #include "Localization.h"
+#include "MediaFileCheck.h"
 #include "MediaProbe.h"
 #include "OutputNaming.h"
 #include "SettingsDefaults.h"
+#include "StagingFolder.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -279,16 +280,27 @@ void TaskManager::runFFmpegTask(const TaskPtr& task)
             finish(task, Status::failed, MediaFileCheck::probeFailure(task->input()));
         return;
     }
-    const TaskPlanner::Steps plan = TaskPlanner::ffmpegSteps(task->op(), task->input(), task->output(), *info);
+    TaskPlanner::Steps plan = TaskPlanner::ffmpegSteps(task->op(), task->input(), task->output(), *info);
     if (plan.error) {
         finish(task, Status::failed, *plan.error);
         return;
+    }
+    // Intermediate files (a long GIF's palette) live in a private folder beside the output for the task's run.
+    std::optional<StagingFolder> work;
+    if (plan.needsWorkFolder()) {
+        work.emplace(QFileInfo(task->output()).absolutePath(), *m_env.files);
+        if (!work->isValid()) {
+            finish(task, Status::failed, L("Cannot create output: %@", work->error()));
+            return;
+        }
+        plan = TaskPlanner::ffmpegSteps(task->op(), task->input(), task->output(), *info, work->path());
     }
 
     OutputPublisher publisher(*m_env.files, [this](const QString& refused) { return relocateOutput(refused); });
     FFmpegRun runner(m_env, publisher);
     const bool isSplit = task->op().is<ops::Split>();
     const auto steps = static_cast<int>(plan.steps.size());
+    double done = 0; // the progress of the steps before this one
     for (int i = 0; i < steps; ++i) {
         if (task->isCancelled())
             break;
@@ -298,8 +310,8 @@ void TaskManager::runFFmpegTask(const TaskPtr& task)
                 return ConversionEngine::splitOutputPath(task->input(), i, QFileInfo(taken).absolutePath());
             return OutputNaming::nextFree(task->input(), task->op(), taken, reserved);
         };
-        const auto onProgress = [this, task, i, steps](double fraction) {
-            task->setProgress((fraction + i) / steps);
+        const auto onProgress = [this, task, done, share = step.progressShare](double fraction) {
+            task->setProgress(std::min(done + fraction * share, 1.0));
             notify();
         };
         FFmpegRun::Result result = runner.run(step, task, nextFree, onProgress);
@@ -314,6 +326,7 @@ void TaskManager::runFFmpegTask(const TaskPtr& task)
                    isSplit ? L("Segment %d/%d: %@", i + 1, steps, result.message) : result.message);
             return;
         }
+        done += step.progressShare;
     }
     if (task->isCancelled()) {
         finish(task, Status::cancelled);
@@ -323,10 +336,10 @@ void TaskManager::runFFmpegTask(const TaskPtr& task)
     finish(task, Status::done);
 }
 
-std::optional<FFmpegRun::Result>
-TaskManager::retrySnapshotAtLastFrame(const TaskPtr& task, const MediaInfo& info, const FFmpegStep& step,
-                                      FFmpegRun& runner, const OutputPublisher::NextFreeName& nextFree,
-                                      const std::function<void(double)>& onProgress)
+std::optional<FFmpegRun::Result> TaskManager::retrySnapshotAtLastFrame(const TaskPtr& task, const MediaInfo& info,
+                                                                       const FFmpegStep& step, FFmpegRun& runner,
+                                                                       const OutputPublisher::NextFreeName& nextFree,
+                                                                       const std::function<void(double)>& onProgress)
 {
     // A time at or past the last frame gives ffmpeg nothing to decode: take the last frame there is. Looking
     // it up costs a scan of the file's end, so it is done only when the plain seek came back empty.
@@ -336,7 +349,8 @@ TaskManager::retrySnapshotAtLastFrame(const TaskPtr& task, const MediaInfo& info
         return std::nullopt;
     const double at = ConversionEngine::snapshotSeekTime(task->op().as<ops::Snapshot>()->time, info, last);
     FFmpegStep retry = step;
-    retry.arguments = ConversionEngine::arguments(ConversionOp::snapshot(at), task->input(), step.arguments.last(), info);
+    retry.arguments =
+        ConversionEngine::arguments(ConversionOp::snapshot(at), task->input(), step.arguments.last(), info);
     return runner.run(retry, task, nextFree, onProgress);
 }
 

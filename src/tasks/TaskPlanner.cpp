@@ -56,8 +56,13 @@ double TaskPlanner::expectedDuration(const ConversionOp& op, const MediaInfo& in
     return info.duration;
 }
 
+bool TaskPlanner::Steps::needsWorkFolder() const
+{
+    return std::any_of(steps.cbegin(), steps.cend(), [](const FFmpegStep& s) { return !s.publishes; });
+}
+
 TaskPlanner::Steps TaskPlanner::ffmpegSteps(const ConversionOp& op, const QString& input, const QString& output,
-                                            const MediaInfo& info)
+                                            const MediaInfo& info, const QString& workFolder)
 {
     Steps result;
     if (const auto* split = op.as<ops::Split>()) {
@@ -79,12 +84,14 @@ TaskPlanner::Steps TaskPlanner::ffmpegSteps(const ConversionOp& op, const QStrin
             const double start = every * i;
             const double end = std::min(start + every, duration);
             const QString part = ConversionEngine::splitOutputPath(input, i, output);
-            result.steps.append(
-                {ConversionEngine::splitSegmentArguments(input, part, start, end, info), end - start, i == last});
+            result.steps.append({ConversionEngine::splitSegmentArguments(input, part, start, end, info), end - start,
+                                 i == last, true, 1.0 / (last + 1)});
         }
         return result;
     }
-    result.steps.append({ConversionEngine::arguments(op, input, output, info), expectedDuration(op, info), true});
+    const double expected = expectedDuration(op, info);
+    for (const FFmpegPass& pass : ConversionEngine::passes(op, input, output, info, workFolder))
+        result.steps.append({pass.arguments, expected, pass.producesResult, pass.producesResult, pass.progressShare});
     return result;
 }
 

@@ -12,11 +12,13 @@
 
 namespace karvo {
 
-// One ffmpeg run of a task. `arguments` ends with the path of the file it publishes.
+// One ffmpeg run of a task. `arguments` ends with the path of the file it writes.
 struct FFmpegStep {
     QStringList arguments;
     double expectedDuration = 0; // seconds of output, for progress; 0 when unknown
     bool final = true;           // publishing this step's file ends the task
+    bool publishes = true;       // false: an intermediate file in the task's work folder, read by a later step
+    double progressShare = 1;    // the part of the task's progress this step covers; a task's steps add up to 1
 };
 
 // The one place that decides where a task's output goes, what it is called and which ffmpeg runs make
@@ -43,11 +45,15 @@ public:
     struct Steps {
         QList<FFmpegStep> steps;
         std::optional<QString> error; // why the task cannot run, already localized
+        // Some step writes an intermediate file (the palette of a long GIF): the caller makes a private work
+        // folder and plans again with it.
+        bool needsWorkFolder() const;
     };
     // The ffmpeg runs of an ffmpeg task on its probed input; `output` is the task's planned output. Split
-    // parts are named against the disk as it is now, each part one step.
-    static Steps ffmpegSteps(const ConversionOp& op, const QString& input, const QString& output,
-                             const MediaInfo& info);
+    // parts are named against the disk as it is now, each part one step. Intermediate files go into
+    // `workFolder`.
+    static Steps ffmpegSteps(const ConversionOp& op, const QString& input, const QString& output, const MediaInfo& info,
+                             const QString& workFolder = {});
 
 private:
     QString m_outputOverride;

@@ -3,6 +3,7 @@
 // not do on demand (fail, die, lie about success).
 #include "TaskManager.h"
 
+#include "ConversionEngine.h"
 #include "EventLoop.h"
 #include "MediaProbe.h"
 #include "OutputLocation.h"
@@ -18,8 +19,8 @@
 #include <QTemporaryDir>
 #include <cerrno>
 #include <gtest/gtest.h>
-#include <thread>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 using namespace karvo;
@@ -644,4 +645,50 @@ TEST_F(TaskManagerTest, SnapshotAtOrPastTheEndTakesTheLastFrame)
         EXPECT_EQ(info->width, 320);
     }
     EXPECT_TRUE(leftovers(dir.path()).isEmpty());
+}
+
+TEST_F(TaskManagerTest, LongGifIsMadeInTwoPassesAndLeavesNothingBehind)
+{
+    // One pass would hold more frame memory than allowed before its palette exists: a narrow, tall picture
+    // is scaled to a tall GIF, so a short clip crosses the limit that a long one crosses at usual sizes.
+    const QString a = copy(TestMedia::clip(3, 48, 480, false), "long.mp4");
+    const auto info = MediaProbe::probe(a);
+    ASSERT_TRUE(info);
+    ASSERT_FALSE(ConversionEngine::gifFitsOnePass(info));
+    TaskManager manager(env);
+    QList<double> seen;
+    const auto t = manager.enqueue(a, ConversionOp::convert(OutputFormat::gif));
+    manager.setOnChange([&] { seen << t->progress(); });
+    runAll(manager);
+    ASSERT_EQ(t->status(), Status::done) << statusText(t).toStdString();
+    const auto gif = MediaProbe::probe(path("long.gif"));
+    ASSERT_TRUE(gif);
+    EXPECT_NEAR(gif->duration, 3, 0.5);
+    // Progress moved through both passes, never backwards.
+    EXPECT_TRUE(std::any_of(seen.cbegin(), seen.cend(), [](double p) { return p > 0.05 && p < 0.95; }));
+    EXPECT_TRUE(std::is_sorted(seen.cbegin(), seen.cend()));
+    EXPECT_TRUE(leftovers(dir.path()).isEmpty());
+}
+
+TEST_F(TaskManagerTest, ImageOnAFullDiskSaysSoAndPublishesNothing)
+{
+    QTemporaryDir mountPoint;
+    const QString target = mountPoint.path();
+    int code = -1;
+    TestMedia::run("/bin/mount", {"-t", "tmpfs", "-o", "size=1m", "tmpfs", target}, &code);
+    if (code != 0)
+        GTEST_SKIP() << "mounting a small file system needs root";
+    // Noise does not compress: a 1200x1200 PNG of it is several megabytes.
+    const QString png = path("noise.png");
+    ASSERT_TRUE(TestMedia::ffmpeg(
+        {"-f", "lavfi", "-i", "nullsrc=s=1200x1200,geq=random(1)*255:128:128", "-frames:v", "1", png}));
+    TaskManager manager(env);
+    manager.setOutputDirectoryOverride(target);
+    const auto t = manager.enqueue(png, ConversionOp::convertImage(ImageFormat::png));
+    runAll(manager);
+    const QStringList left = QDir(target).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    TestMedia::run("/bin/umount", {target}, &code);
+    EXPECT_EQ(t->status(), Status::failed);
+    EXPECT_EQ(t->error().value_or(QString()), "Cannot save noise Converted.png: Not enough space in " + target + ".");
+    EXPECT_TRUE(left.isEmpty()) << left.join(' ').toStdString();
 }

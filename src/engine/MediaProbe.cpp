@@ -98,9 +98,9 @@ std::optional<double> parseNumber(const QJsonValue& value)
 } // namespace
 
 std::optional<QJsonObject> MediaProbe::json(const QStringList& arguments, double timeout,
-                                            const CancelCheck& isCancelled)
+                                            const CancelCheck& isCancelled, const std::optional<QString>& program)
 {
-    const QString ffprobe = FFmpegLocator::path(QStringLiteral("ffprobe"));
+    const QString ffprobe = program.value_or(FFmpegLocator::path(QStringLiteral("ffprobe")));
     if (ffprobe.isEmpty())
         return std::nullopt;
     ChildProcess process;
@@ -163,13 +163,15 @@ MediaInfo MediaProbe::parse(const QJsonObject& root)
     return info;
 }
 
-std::optional<MediaInfo> MediaProbe::probe(const QString& path, double timeout, const CancelCheck& isCancelled)
+std::optional<MediaInfo> MediaProbe::probe(const QString& path, double timeout, const CancelCheck& isCancelled,
+                                           const std::optional<QString>& ffprobe)
 {
     // ffprobe on a FIFO or a device would wait or read until the time limit; an empty file is no media either.
     if (MediaFileCheck::check(path))
         return std::nullopt;
     // An absolute path keeps names such as "-x.mp4" or "concat:a.mp4" from being read as options or protocols.
-    const auto root = json({"-show_format", "-show_streams", QFileInfo(path).absoluteFilePath()}, timeout, isCancelled);
+    const auto root =
+        json({"-show_format", "-show_streams", QFileInfo(path).absoluteFilePath()}, timeout, isCancelled, ffprobe);
     if (!root)
         return std::nullopt;
     return parse(*root);
@@ -185,7 +187,8 @@ QString MediaProbe::intervalStart(double seconds)
 }
 
 std::optional<double> MediaProbe::lastVideoFrameTime(const QString& path, double duration,
-                                                     const CancelCheck& isCancelled)
+                                                     const CancelCheck& isCancelled,
+                                                     const std::optional<QString>& ffprobe)
 {
     if (MediaFileCheck::check(path))
         return std::nullopt;
@@ -196,7 +199,7 @@ std::optional<double> MediaProbe::lastVideoFrameTime(const QString& path, double
         const auto root =
             json({"-select_streams", "V:0", "-read_intervals", intervalStart(s) + u'%', "-show_frames", "-show_format",
                   "-show_entries", "frame=best_effort_timestamp_time:format=start_time", absolute},
-                 defaultTimeout, isCancelled);
+                 defaultTimeout, isCancelled, ffprobe);
         if (!root)
             return std::nullopt;
         std::optional<double> latest;

@@ -19,17 +19,21 @@ class MediaProbe {
 public:
     static constexpr double defaultTimeout = 30.0;
 
+    // `ffprobe` is the program to run; none searches for it (FFmpegLocator), an empty path means there is none.
     static std::optional<MediaInfo> probe(const QString& path, double timeout = defaultTimeout,
-                                          const CancelCheck& isCancelled = {});
+                                          const CancelCheck& isCancelled = {},
+                                          const std::optional<QString>& ffprobe = std::nullopt);
     // Time of the last video frame in seconds (relative to the file's start time), for the snapshot tool.
     static std::optional<double> lastVideoFrameTime(const QString& path, double duration,
-                                                    const CancelCheck& isCancelled = {});
+                                                    const CancelCheck& isCancelled = {},
+                                                    const std::optional<QString>& ffprobe = std::nullopt);
 
     // Runs ffprobe with "-v quiet -print_format json" and `arguments`. A watchdog thread ticks every
     // 100 ms: at the limit or on cancellation it asks the process to stop, and kills it 2 s later.
     // `isCancelled` is called on the watchdog thread.
     static std::optional<QJsonObject> json(const QStringList& arguments, double timeout,
-                                           const CancelCheck& isCancelled = {});
+                                           const CancelCheck& isCancelled = {},
+                                           const std::optional<QString>& ffprobe = std::nullopt);
 
     // Parses ffprobe's "-show_format -show_streams" object.
     static MediaInfo parse(const QJsonObject& root);

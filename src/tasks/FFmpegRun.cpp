@@ -137,7 +137,10 @@ FFmpegRun::Result FFmpegRun::run(const FFmpegStep& step, const TaskPtr& task,
         return {Outcome::failed, L("Cannot save %@: %@", finalInfo.fileName(), L("no output was produced")), true};
     if (!step.publishes)
         return {Outcome::success, {}};
-    if (!MediaProbe::probe(staged, kCheckTimeout, [task] { return task->isCancelled(); })) {
+    // Read back with ffprobe where there is one; without it the standard-error check above has to do.
+    const QString ffprobe = m_env.tools->path(QStringLiteral("ffprobe"));
+    if (!ffprobe.isEmpty() && !MediaProbe::probe(
+                                  staged, kCheckTimeout, [task] { return task->isCancelled(); }, ffprobe)) {
         if (task->isCancelled())
             return {Outcome::cancelled, {}};
         return {Outcome::failed, L("Cannot save %@: %@", finalInfo.fileName(), L("the written file is incomplete"))};

@@ -271,11 +271,14 @@ void TaskManager::runFFmpegTask(const TaskPtr& task)
         finish(task, Status::failed, FFmpegRun::ffmpegNotFoundText());
         return;
     }
-    const auto info =
-        MediaProbe::probe(task->input(), MediaProbe::defaultTimeout, [task] { return task->isCancelled(); });
+    const QString ffprobe = m_env.tools->path(QStringLiteral("ffprobe"));
+    const auto info = MediaProbe::probe(
+        task->input(), MediaProbe::defaultTimeout, [task] { return task->isCancelled(); }, ffprobe);
     if (!info) {
         if (task->isCancelled())
             finish(task, Status::cancelled);
+        else if (ffprobe.isEmpty())
+            finish(task, Status::failed, FFmpegRun::ffmpegNotFoundText());
         else
             finish(task, Status::failed, MediaFileCheck::probeFailure(task->input()));
         return;
@@ -343,8 +346,9 @@ std::optional<FFmpegRun::Result> TaskManager::retrySnapshotAtLastFrame(const Tas
 {
     // A time at or past the last frame gives ffmpeg nothing to decode: take the last frame there is. Looking
     // it up costs a scan of the file's end, so it is done only when the plain seek came back empty.
-    const auto last =
-        MediaProbe::lastVideoFrameTime(task->input(), info.duration, [task] { return task->isCancelled(); });
+    const auto last = MediaProbe::lastVideoFrameTime(
+        task->input(), info.duration, [task] { return task->isCancelled(); },
+        m_env.tools->path(QStringLiteral("ffprobe")));
     if (!last || task->isCancelled())
         return std::nullopt;
     const double at = ConversionEngine::snapshotSeekTime(task->op().as<ops::Snapshot>()->time, info, last);

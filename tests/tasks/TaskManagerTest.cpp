@@ -402,6 +402,16 @@ TEST_F(TaskManagerTest, MissingToolsAndUnreadableMediaFailWithTheirTexts)
         EXPECT_EQ(t->status(), Status::failed);
         EXPECT_TRUE(t->error().value_or(QString()).startsWith("ffmpeg not found. Install with: "));
     }
+    {
+        // ffmpeg without its ffprobe: the probe cannot run, which is not the file's fault.
+        tools->set("ffmpeg", ToolLocator::system()->path("ffmpeg"));
+        tools->set("ffprobe", QString());
+        TaskManager manager(env);
+        const auto t = manager.enqueue(a, ConversionOp::mute());
+        runAll(manager);
+        EXPECT_EQ(t->status(), Status::failed);
+        EXPECT_TRUE(t->error().value_or(QString()).startsWith("ffmpeg not found. Install with: "));
+    }
 }
 
 TEST_F(TaskManagerTest, ReadOnlyOutputFolderWithoutSavedFolderFailsWithTheMoveError)

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // karvo-image-op INPUT OUTPUT FORMAT [--edge N] [--rotate DEGREES] [--quality Q] [--strip] [--cancel-after SECONDS]
-// One image engine write, as an image task runs it. With --cancel-after, the task is cancelled from another
+//                [--cut-out MODELFOLDER]
+// One image engine write, as an image task runs it; with --cut-out, a background removal (PNG) with the model
+// in MODELFOLDER instead. With --cancel-after, the task is cancelled from another
 // thread after that many seconds and the time until write() returns is printed as "cancel-latency <s>".
+#include "BackgroundRemover.h"
 #include "ImageIOEngine.h"
 
 #include <QFileInfo>
@@ -21,7 +24,7 @@ using Clock = std::chrono::steady_clock;
 int usage()
 {
     std::fprintf(stderr, "usage: karvo-image-op INPUT OUTPUT jpeg|png|heic [--edge N] [--rotate DEGREES] "
-                         "[--quality Q] [--strip] [--cancel-after SECONDS]\n");
+                         "[--quality Q] [--strip] [--cancel-after SECONDS] [--cut-out MODELFOLDER]\n");
     return 2;
 }
 } // namespace
@@ -38,6 +41,7 @@ int main(int argc, char** argv)
     else if (std::strcmp(argv[3], "png") != 0)
         return usage();
     double cancelAfter = -1;
+    QString models;
     for (int i = 4; i < argc; ++i) {
         const bool hasValue = i + 1 < argc;
         if (std::strcmp(argv[i], "--edge") == 0 && hasValue)
@@ -50,6 +54,8 @@ int main(int argc, char** argv)
             params.stripMetadata = true;
         else if (std::strcmp(argv[i], "--cancel-after") == 0 && hasValue)
             cancelAfter = std::atof(argv[++i]);
+        else if (std::strcmp(argv[i], "--cut-out") == 0 && hasValue)
+            models = QString::fromLocal8Bit(argv[++i]);
         else
             return usage();
     }
@@ -69,8 +75,18 @@ int main(int argc, char** argv)
             cancelled.store(true);
         });
     }
-    const auto error = karvo::ImageIOEngine::write(QString::fromLocal8Bit(argv[1]), QString::fromLocal8Bit(argv[2]),
-                                                   params, [&] { return cancelled.load(); });
+    const QString input = QString::fromLocal8Bit(argv[1]);
+    const QString output = QString::fromLocal8Bit(argv[2]);
+    const karvo::CancelCheck isCancelled = [&] {
+        return cancelled.load();
+    };
+    std::optional<karvo::ImageIOError> error;
+    if (!models.isEmpty()) {
+        karvo::BackgroundRemover::setModelFoldersForTesting({models});
+        error = karvo::BackgroundRemover::removeBackground(input, output, isCancelled);
+    } else {
+        error = karvo::ImageIOEngine::write(input, output, params, isCancelled);
+    }
     const auto returned = Clock::now();
     {
         std::lock_guard guard(lock);
@@ -83,7 +99,7 @@ int main(int argc, char** argv)
     if (cancelled.load()) {
         const Clock::time_point at{Clock::duration(cancelledAt.load())};
         std::printf("cancel-latency %.3f\n", std::chrono::duration<double>(returned - at).count());
-        std::printf("output-left %s\n", QFileInfo::exists(QString::fromLocal8Bit(argv[2])) ? "yes" : "no");
+        std::printf("output-left %s\n", QFileInfo::exists(output) ? "yes" : "no");
     }
     if (error) {
         std::printf("result failure=%d errno=%d detail=%s\n", static_cast<int>(error->failure), error->systemError,

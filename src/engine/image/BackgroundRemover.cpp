@@ -126,8 +126,9 @@ cv::Mat firstPlane(const cv::Mat& output)
 }
 
 // The alpha channel at `size` from the raw mask, stretched to full range as U²-Net does; none when the mask
-// finds no subject.
-std::optional<cv::Mat> alphaFromMask(cv::Mat mask, QSize size)
+// finds no subject. It is enlarged while the picture is written, a strip at a time: held at full size it
+// would take a byte for every pixel of the picture.
+std::optional<vips::VImage> alphaFromMask(cv::Mat mask, QSize size)
 {
     cv::patchNaNs(mask, 0.0);
     double lo = 0, hi = 0;
@@ -138,9 +139,19 @@ std::optional<cv::Mat> alphaFromMask(cv::Mat mask, QSize size)
         mask = (mask - lo) / (hi - lo);
     cv::Mat alpha;
     mask.convertTo(alpha, CV_8U, 255.0);
-    cv::Mat full;
-    cv::resize(alpha, full, cv::Size(size.width(), size.height()), 0, 0, cv::INTER_LINEAR);
-    return full;
+    // A copy: copy_memory() would only refer to the matrix, which ends with this function.
+    VipsImage* copy =
+        vips_image_new_from_memory_copy(alpha.data, alpha.total(), alpha.cols, alpha.rows, 1, VIPS_FORMAT_UCHAR);
+    if (!copy)
+        throw vips::VError();
+    const vips::VImage small(copy);
+    const vips::VImage full = small.resize(
+        double(size.width()) / alpha.cols,
+        vips::VImage::option()->set("vscale", double(size.height()) / alpha.rows)->set("kernel", VIPS_KERNEL_LINEAR));
+    // Rounding may leave the enlarged mask a pixel off the picture's size.
+    if (full.width() == size.width() && full.height() == size.height())
+        return full;
+    return full.embed(0, 0, size.width(), size.height(), vips::VImage::option()->set("extend", VIPS_EXTEND_COPY));
 }
 
 // Nothing of the source's metadata is carried over; the colour profile describes the pixels and stays.
@@ -239,8 +250,7 @@ std::optional<ImageIOError> BackgroundRemover::removeBackground(const QString& i
             return failure(ImageIOFailure::writeFailed, QStringLiteral("no subject found"));
         if (cancelled())
             return failure(ImageIOFailure::cancelled);
-        const vips::VImage mask =
-            vips::VImage::new_from_memory(alpha->data, alpha->total(), alpha->cols, alpha->rows, 1, VIPS_FORMAT_UCHAR);
+        const vips::VImage& mask = *alpha;
         vips::VImage cutOut;
         if (full.has_alpha()) {
             // A part already transparent in the source stays transparent.

@@ -81,7 +81,8 @@ std::optional<ImageIOError> HeifEncoderProcess::encode(const QString& scratch, S
         }
         const int ready = ::poll(fds.data(), count, kCancelPollMs);
         if (ready < 0 && errno != EINTR) {
-            stop = failure(ImageIOFailure::writeFailed, QString::fromLocal8Bit(std::strerror(errno)), errno);
+            const int error = errno;
+            stop = failure(ImageIOFailure::writeFailed, QString::fromLocal8Bit(std::strerror(error)), error);
             break;
         }
         for (nfds_t i = 0; ready > 0 && i < count && !stop; ++i) {

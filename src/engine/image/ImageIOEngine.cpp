@@ -255,7 +255,7 @@ std::optional<ImageIOError> ImageIOEngine::write(const QString& input, const QSt
         return failure(ImageIOFailure::cancelled);
 
     const int edge = decodeEdge(params.maxEdge, std::max(source->width(), source->height()));
-    std::optional<ScratchImage> turned; // outlives `image`'s reads of it
+    std::optional<ScratchImage> turned; // declared before `image`, so it goes only after the last read from it
     vips::VImage image;
     try {
         image = source->decodeUpright(edge, edge, VIPS_SIZE_DOWN);

@@ -64,9 +64,9 @@ int childrenNamed(const QByteArray& name)
 // with ENOSPC.
 class SmallFileSystem {
 public:
-    explicit SmallFileSystem(const char* options = "size=1m", unsigned long flags = 0)
+    SmallFileSystem()
     {
-        m_mounted = ::mount("tmpfs", QFile::encodeName(m_dir.path()).constData(), "tmpfs", flags, options) == 0;
+        m_mounted = ::mount("tmpfs", QFile::encodeName(m_dir.path()).constData(), "tmpfs", 0, "size=1m") == 0;
     }
     ~SmallFileSystem()
     {
@@ -207,6 +207,8 @@ TEST(ImageIOEngineFileSystem, AFullDiskSaysNoSpace)
         std::cout << "on a 1 MB tmpfs\n";
     else
         std::cout << "tmpfs not permitted: writes go to /dev/full\n";
+    // More than 1 MB in every format; without the tmpfs any output fills the disk, and a small one is quick.
+    const QString input = disk.mounted() ? ImageFixtures::photo4000() : ImageFixtures::quadrants();
     const ImageWriteParameters cases[] = {
         {ImageFormat::png, std::nullopt, std::nullopt, 0, false},
         {ImageFormat::jpeg, 0.95, std::nullopt, 0, false},
@@ -215,24 +217,12 @@ TEST(ImageIOEngineFileSystem, AFullDiskSaysNoSpace)
     };
     for (const ImageWriteParameters& params : cases) {
         SCOPED_TRACE(rawValue(params.format).toStdString() + (params.stripMetadata ? " stripped" : ""));
-        const auto error = ImageIOEngine::write(ImageFixtures::photo4000(), disk.path("full"), params, {});
+        const auto error = ImageIOEngine::write(input, disk.path("full"), params, {});
         ASSERT_TRUE(error);
         EXPECT_EQ(error->failure, ImageIOFailure::writeFailed);
         EXPECT_EQ(error->systemError, ENOSPC) << error->detail.toStdString();
         EXPECT_EQ(entries(disk.folder()), QStringList{});
     }
-}
-
-TEST(ImageIOEngineFileSystem, AReadOnlyFileSystemSaysSo)
-{
-    SmallFileSystem disk("size=1m", MS_RDONLY);
-    if (!disk.mounted())
-        GTEST_SKIP() << "mounting a file system is not permitted here";
-    const auto error = ImageIOEngine::write(ImageFixtures::quadrants(), disk.path("ro.png"),
-                                            {ImageFormat::png, std::nullopt, std::nullopt, 0, false}, {});
-    ASSERT_TRUE(error);
-    EXPECT_EQ(error->failure, ImageIOFailure::writeFailed);
-    EXPECT_EQ(error->systemError, EROFS);
 }
 
 TEST_F(ImageIOEngineLimits, DestinationProblemsCarryTheirReason)

@@ -1,15 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DisplaySession.h"
 #include "EventLoop.h"
-#include "FileManagerReveal.h"
 #include "QuitSignals.h"
 #include "SingleInstance.h"
 
-#include <QDBusConnection>
-#include <QDBusConnectionInterface>
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <atomic>
 #include <csignal>
@@ -148,69 +144,3 @@ TEST(DisplaySession, PlatformNamesMapToSessionKinds)
     EXPECT_EQ(DisplaySession::fromPlatformName(QStringLiteral("wayland-egl")), DisplaySession::Kind::wayland);
     EXPECT_EQ(DisplaySession::fromPlatformName(QStringLiteral("offscreen")), DisplaySession::Kind::other);
 }
-
-TEST(FileManagerReveal, UrisAreEncodedAndFoldersCountOnce)
-{
-    EXPECT_EQ(FileManagerReveal::fileUris({QStringLiteral("/home/u/My Clip #1.mp4")}),
-              QStringList{QStringLiteral("file:///home/u/My%20Clip%20%231.mp4")});
-    EXPECT_EQ(FileManagerReveal::containingFolders(
-                  {QStringLiteral("/a/x.mp4"), QStringLiteral("/b/y.mp4"), QStringLiteral("/a/z.mp4")}),
-              (QStringList{QStringLiteral("/a"), QStringLiteral("/b")}));
-}
-
-// A file manager on a private session bus: ShowItems receives the outputs' URIs; once it is gone,
-// the containing folder is opened instead.
-class FakeFileManager : public QObject {
-    Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.FileManager1")
-
-public:
-    QStringList shown;
-
-public slots:
-    void ShowItems(const QStringList& uris, const QString&) { shown << uris; }
-};
-
-TEST(FileManagerReveal, AsksTheFileManagerOnTheBusAndFallsBackToTheFolder)
-{
-    QProcess bus;
-    bus.start(QStringLiteral("dbus-daemon"),
-              {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address=1")});
-    ASSERT_TRUE(bus.waitForStarted());
-    ASSERT_TRUE(bus.waitForReadyRead(5000));
-    const QString address = QString::fromUtf8(bus.readLine()).trimmed();
-    ASSERT_FALSE(address.isEmpty());
-    qputenv("DBUS_SESSION_BUS_ADDRESS", address.toUtf8());
-
-    QStringList opened;
-    const FileManagerReveal reveal([&](const QUrl& url) {
-        opened << url.toLocalFile();
-        return true;
-    });
-
-    {
-        QDBusConnection service = QDBusConnection::connectToBus(address, QStringLiteral("file-manager"));
-        ASSERT_TRUE(service.isConnected());
-        FakeFileManager manager;
-        ASSERT_TRUE(service.registerObject(QStringLiteral("/org/freedesktop/FileManager1"), &manager,
-                                           QDBusConnection::ExportAllSlots));
-        ASSERT_TRUE(service.registerService(QStringLiteral("org.freedesktop.FileManager1")));
-        std::optional<bool> shown;
-        reveal.reveal({QStringLiteral("/out/a b.mp4")}, [&](bool ok) { shown = ok; });
-        test::waitFor([&] { return shown.has_value(); }, 10000);
-        EXPECT_EQ(shown, true);
-        EXPECT_EQ(manager.shown, QStringList{QStringLiteral("file:///out/a%20b.mp4")});
-        EXPECT_EQ(opened, QStringList());
-        service.unregisterService(QStringLiteral("org.freedesktop.FileManager1"));
-        QDBusConnection::disconnectFromBus(QStringLiteral("file-manager"));
-    }
-    std::optional<bool> shown;
-    reveal.reveal({QStringLiteral("/out/a b.mp4"), QStringLiteral("/out/c.mp4")}, [&](bool ok) { shown = ok; });
-    test::waitFor([&] { return shown.has_value(); }, 10000);
-    EXPECT_EQ(shown, true);
-    EXPECT_EQ(opened, QStringList{QStringLiteral("/out")}); // one folder, opened once
-    bus.kill();
-    bus.waitForFinished();
-}
-
-#include "PlatformServicesTest.moc"

@@ -168,7 +168,15 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>All Features</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Audio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Audio files</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -234,6 +242,10 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Choose a media file to %@</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Choose an action</source>
         <translation type="unfinished"></translation>
     </message>
@@ -276,6 +288,14 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Convert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Convert format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Converting to %@</source>
         <translation type="unfinished"></translation>
     </message>
@@ -312,6 +332,14 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Edit tools</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Everything the radial menu can do, grouped by source file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Failed to launch ffmpeg: %@</source>
         <translation type="unfinished"></translation>
     </message>
@@ -321,6 +349,22 @@
     </message>
     <message>
         <source>File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hides the shortcut demos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Image files</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -432,6 +476,26 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Quick Drag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quick Drag could not start. Try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quick Drag is off — drag files into the window to process them</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quick Drag is on — hold ⇧ while dragging a file in the file manager</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quick Drag needs an X11 session — drag files into the window instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Quit Karvo</source>
         <translation type="unfinished"></translation>
     </message>
@@ -492,7 +556,27 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Shift + Alt + Drag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shift + Drag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shortcut tips</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Show in Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows the shortcut demos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sidebar</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -513,6 +597,10 @@
     </message>
     <message>
         <source>Splitting every %@ s would make more than %d parts. Choose a longer part length.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Starting Quick Drag…</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -576,11 +664,19 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Tools</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Trim</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Trimming</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Try Again</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -597,6 +693,10 @@
     </message>
     <message>
         <source>Version %@</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Video files</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -2,7 +2,9 @@
 #include "AppDelegate.h"
 
 #include "AboutBox.h"
+#include "AppearanceStore.h"
 #include "DefaultsToolRun.h"
+#include "DragMonitor.h"
 #include "DropEntry.h"
 #include "FolderChooserPrompt.h"
 #include "LanguageStore.h"
@@ -11,6 +13,7 @@
 #include "MainMenu.h"
 #include "MainWindow.h"
 #include "Preferences.h"
+#include "QuickDragController.h"
 #include "QuitSignals.h"
 #include "SettingsDefaults.h"
 #include "StatusBarController.h"
@@ -31,7 +34,8 @@
 namespace karvo {
 
 AppDelegate::AppDelegate(QObject* parent)
-    : QObject(parent), m_dropEntry(std::make_unique<DropEntry>()), m_signals(std::make_unique<QuitSignals>())
+    : QObject(parent), m_dropEntry(std::make_unique<DropEntry>()), m_dragMonitor(DragMonitor::create()),
+      m_signals(std::make_unique<QuitSignals>())
 {
     m_confirmQuit = &AppDelegate::askStopAndQuit;
     m_terminate = [] {
@@ -46,16 +50,39 @@ AppDelegate::AppDelegate(QObject* parent)
         ToolWindows::shared().setPresenter(std::make_shared<DefaultsToolRun>());
 }
 
-AppDelegate::~AppDelegate() = default;
+AppDelegate::~AppDelegate()
+{
+    // Stopping a monitor that never started does nothing; a running one must not outlive its owner.
+    m_dragMonitor->stop();
+}
 
 void AppDelegate::launch()
 {
     LaunchLog::write("didFinishLaunching begin");
     rebuildMainMenu();
     connect(&LanguageStore::shared(), &LanguageStore::languageChanged, this, [this] { applyLanguage(); });
+    // Tinted glyphs and painted cards are made from the palette: a new appearance rebuilds the window.
+    connect(&AppearanceStore::shared(), &AppearanceStore::appearanceChanged, this, [this] {
+        if (m_mainWindow)
+            m_mainWindow->rebuildContent();
+    });
     m_statusBar = std::make_unique<StatusBarController>([this] { showMainWindow(); }, [this] { requestQuit(); });
+    m_statusBar->setStatusLine([] {
+        QuickDragController& quickDrag = QuickDragController::shared();
+        quickDrag.reconcile();
+        return quickDrag.summary();
+    });
     LaunchLog::write("status bar ok");
-    // Quick Drag's monitor is wired here once it exists; until then there is nothing to start.
+    QuickDragController& quickDrag = QuickDragController::shared();
+    QPointer<AppDelegate> self(this);
+    if (!quickDrag.hasMonitorCallbacks())
+        quickDrag.setMonitorCallbacks([self] { return self && self->m_dragMonitor->start(); },
+                                      [self] {
+                                          if (self)
+                                              self->m_dragMonitor->stop();
+                                      },
+                                      [self] { return self ? self->m_dragMonitor->failureSummary() : QString(); });
+    quickDrag.reconcile();
     LaunchLog::write("monitor ok");
     showMainWindow();
     LaunchLog::write("window shown");

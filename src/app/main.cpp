@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AppDelegate.h"
+#include "AppearanceStore.h"
 #include "LanguageStore.h"
 #include "Localization.h"
 #include "SingleInstance.h"
@@ -13,12 +14,32 @@
 
 using namespace karvo;
 
+namespace {
+
+// For the start-up benchmark: one line on standard error when the first window paints, then the filter
+// removes itself.
+class FirstPaintReporter : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && watched->isWidgetType()) {
+            qApp->removeEventFilter(this);
+            QTextStream(stderr) << "KV: first paint" << Qt::endl;
+        }
+        return false;
+    }
+};
+
+} // namespace
+
 int main(int argc, char** argv)
 {
     QApplication::setApplicationName(QStringLiteral("Karvo"));
     QApplication::setApplicationVersion(QStringLiteral(KARVO_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tessvane.Karvo"));
     QApplication app(argc, argv);
+    // Light, dark or the desktop's own look, in force before anything is drawn.
+    AppearanceStore::shared().applyCurrent();
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.tessvane.Karvo"),
                                                  QIcon(QStringLiteral(":/karvo/org.tessvane.Karvo.svg"))));
@@ -46,6 +67,10 @@ int main(int argc, char** argv)
         else
             delegate.openFiles(opened);
     });
+    // The window is made during launch, so the reporter watches every paint from before it exists.
+    FirstPaintReporter firstPaint;
+    if (qEnvironmentVariableIsSet("KARVO_REPORT_FIRST_PAINT"))
+        app.installEventFilter(&firstPaint);
     delegate.launch();
     if (!files.isEmpty())
         delegate.openFiles(files);

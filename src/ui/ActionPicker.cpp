@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ActionPicker.h"
 
+#include "CardBackground.h"
+#include "ChipButton.h"
 #include "FlowLayout.h"
 #include "Localization.h"
 #include "SymbolIcons.h"
@@ -87,9 +89,8 @@ void ActionPicker::setDrop(const PendingDrop& drop, bool backgroundRemoval)
     m_fullSummary = drop.summary();
     static_cast<MiddleElidedLabel*>(m_summary)->setFullText(m_fullSummary);
     m_summary->setAccessibleName(m_fullSummary);
-    const QIcon kind = SymbolIcons::icon(ActionChips::kindSymbol(drop.kind));
-    m_kindIcon->setPixmap(kind.pixmap(18, 18));
-    m_kindIcon->setVisible(!kind.isNull());
+    m_kindIcon->setPixmap(SymbolIcons::pixmap(ActionChips::kindSymbol(drop.kind), 18, Typography::accent(palette()),
+                                              devicePixelRatioF()));
 
     // A chip's own click may lead here, so the old rows go once the click has returned.
     for (QWidget* row : std::as_const(m_rows)) {
@@ -110,28 +111,10 @@ QWidget* ActionPicker::chipRow(const QList<ActionChip>& chips)
 {
     auto* row = new QWidget(this);
     auto* flow = new FlowLayout(row, 8);
-    const QColor accent = Typography::accent(palette());
-    const QString style = QStringLiteral("QToolButton { padding: 5px 10px; border-radius: 8px;"
-                                         " border: 1px solid rgba(%1,%2,%3,90); background: rgba(%1,%2,%3,20); }"
-                                         " QToolButton:hover { background: rgba(%1,%2,%3,45); }"
-                                         " QToolButton:focus { border: 2px solid rgba(%1,%2,%3,200); }")
-                              .arg(accent.red())
-                              .arg(accent.green())
-                              .arg(accent.blue());
     for (const ActionChip& chip : chips) {
-        auto* button = new QToolButton(row);
-        button->setText(chip.title);
-        button->setAccessibleName(chip.title);
-        button->setFont(Typography::font(10, QFont::Medium));
-        const QIcon icon = SymbolIcons::icon(chip.symbol);
-        if (!icon.isNull()) {
-            button->setIcon(icon);
-            button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-        }
-        button->setStyleSheet(style);
-        button->setCursor(Qt::PointingHandCursor);
+        auto* button = new ChipButton(chip.symbol, chip.title, ChipButton::Width::fit, row);
         const RadialAction action = chip.action;
-        connect(button, &QToolButton::clicked, this, [this, action] {
+        connect(button, &QAbstractButton::clicked, this, [this, action] {
             if (m_onChoose)
                 m_onChoose(action);
         });
@@ -143,18 +126,7 @@ QWidget* ActionPicker::chipRow(const QList<ActionChip>& chips)
 
 void ActionPicker::paintEvent(QPaintEvent*)
 {
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QColor accent = Typography::accent(palette());
-    QColor fill = accent;
-    fill.setAlphaF(0.06f);
-    QColor stroke = accent;
-    stroke.setAlphaF(0.35f);
-    QPainterPath path;
-    path.addRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 12, 12);
-    p.fillPath(path, fill);
-    p.setPen(QPen(stroke, 1));
-    p.drawPath(path);
+    paintCardBackground(*this, 12, Typography::accent(palette()), 0.06, 0.35);
 }
 
 } // namespace karvo

@@ -14,6 +14,8 @@ class QVBoxLayout;
 
 namespace karvo {
 
+class ChipButton;
+
 // The actions offered for a pending drop: its summary, Cancel, and one chip per format and tool.
 class ActionPicker : public QWidget {
     Q_OBJECT
@@ -27,7 +29,7 @@ public:
     void setOnChoose(std::function<void(const RadialAction&)> onChoose) { m_onChoose = std::move(onChoose); }
     void setOnCancel(std::function<void()> onCancel) { m_onCancel = std::move(onCancel); }
 
-    QList<QToolButton*> chipButtons() const { return m_chips; }
+    QList<ChipButton*> chipButtons() const { return m_chips; }
     QToolButton* cancelButton() const { return m_cancel; }
     QString summaryText() const;
 
@@ -42,7 +44,7 @@ private:
     QToolButton* m_cancel = nullptr;
     QVBoxLayout* m_chipArea = nullptr;
     QList<QWidget*> m_rows;
-    QList<QToolButton*> m_chips;
+    QList<ChipButton*> m_chips;
     QString m_fullSummary;
     std::function<void(const RadialAction&)> m_onChoose;
     std::function<void()> m_onCancel;

@@ -68,7 +68,7 @@ DropZone::DropZone(QWidget* parent) : QWidget(parent)
     layout->addWidget(m_choose, 0, Qt::AlignHCenter);
 
     setAccessibleName(L("Drop files, then pick an action"));
-    setMinimumHeight(170);
+    setVerticalPadding(22);
 }
 
 void DropZone::setTargeted(bool targeted)
@@ -79,6 +79,15 @@ void DropZone::setTargeted(bool targeted)
     static_cast<DropGlyph*>(m_glyph)->offset = targeted ? 3 : 0;
     m_glyph->update();
     update();
+}
+
+void DropZone::setVerticalPadding(int padding)
+{
+    QMargins margins = layout()->contentsMargins();
+    margins.setTop(padding);
+    margins.setBottom(padding);
+    layout()->setContentsMargins(margins);
+    setMinimumHeight(126 + 2 * padding);
 }
 
 void DropZone::setQuickDragReady(bool ready)

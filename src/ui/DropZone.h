@@ -20,6 +20,8 @@ public:
     bool isTargeted() const { return m_targeted; }
     // Quick Drag ready: the border steps back, as dragging onto the ring is the quicker way.
     void setQuickDragReady(bool ready);
+    // More room while the shortcut demos are hidden.
+    void setVerticalPadding(int padding);
     void setOnChooseFile(std::function<void()> onChooseFile) { m_onChooseFile = std::move(onChooseFile); }
 
     QPushButton* chooseButton() const { return m_choose; }

@@ -48,7 +48,8 @@ bool FlowLayout::hasHeightForWidth() const
 
 int FlowLayout::heightForWidth(int width) const
 {
-    return arrange(QRect(0, 0, width, 0), false);
+    const QMargins m = contentsMargins();
+    return measure(visibleSizes(), m_gap, width - m.left() - m.right()).height() + m.top() + m.bottom();
 }
 
 QSize FlowLayout::minimumSize() const
@@ -65,33 +66,73 @@ QSize FlowLayout::sizeHint() const
     return minimumSize();
 }
 
+QList<QSize> FlowLayout::visibleSizes() const
+{
+    QList<QSize> sizes;
+    for (const QLayoutItem* item : m_items) {
+        if (!item->isEmpty())
+            sizes << item->sizeHint();
+    }
+    return sizes;
+}
+
 void FlowLayout::setGeometry(const QRect& rect)
 {
     QLayout::setGeometry(rect);
-    arrange(rect, true);
+    const QRect area = rect.marginsRemoved(contentsMargins());
+    const QWidget* owner = parentWidget();
+    const Qt::LayoutDirection direction = owner ? owner->layoutDirection() : Qt::LeftToRight;
+    const QList<QPoint> corners = place(visibleSizes(), m_gap, area, direction);
+    qsizetype index = 0;
+    for (QLayoutItem* item : std::as_const(m_items)) {
+        if (!item->isEmpty()) {
+            item->setGeometry(QRect(corners[index], item->sizeHint()));
+            ++index;
+        }
+    }
 }
 
-int FlowLayout::arrange(const QRect& rect, bool apply) const
+QSize FlowLayout::measure(const QList<QSize>& sizes, int spacing, std::optional<int> maxWidth)
 {
-    const QRect area = rect.marginsRemoved(contentsMargins());
-    int x = area.x();
-    int y = area.y();
-    int lineHeight = 0;
-    for (QLayoutItem* item : m_items) {
-        if (item->isEmpty())
-            continue;
-        const QSize hint = item->sizeHint();
-        if (x > area.x() && x + hint.width() > area.right() + 1) {
-            x = area.x();
-            y += lineHeight + m_gap;
-            lineHeight = 0;
+    int x = 0;
+    int y = 0;
+    int rowHeight = 0;
+    int widest = 0;
+    for (const QSize& size : sizes) {
+        if (maxWidth && x > 0 && *maxWidth < x + size.width()) {
+            y += rowHeight + spacing;
+            rowHeight = 0;
+            x = 0;
         }
-        if (apply)
-            item->setGeometry(QRect(QPoint(x, y), hint));
-        x += hint.width() + m_gap;
-        lineHeight = std::max(lineHeight, hint.height());
+        x += size.width() + spacing;
+        widest = std::max(widest, x);
+        rowHeight = std::max(rowHeight, size.height());
     }
-    return y + lineHeight - rect.y() + contentsMargins().bottom();
+    return {widest, y + rowHeight};
+}
+
+QList<QPoint> FlowLayout::place(const QList<QSize>& sizes, int spacing, const QRect& bounds,
+                                Qt::LayoutDirection direction)
+{
+    QList<QPoint> corners;
+    corners.reserve(sizes.size());
+    const int right = bounds.x() + bounds.width();
+    int x = bounds.x();
+    int y = bounds.y();
+    int rowHeight = 0;
+    for (const QSize& size : sizes) {
+        if (x > bounds.x() && right < x + size.width()) {
+            x = bounds.x();
+            y += rowHeight + spacing;
+            rowHeight = 0;
+        }
+        // Right to left mirrors each row about the middle of the bounds.
+        const int left = direction == Qt::RightToLeft ? bounds.x() + right - (x + size.width()) : x;
+        corners << QPoint(left, y);
+        rowHeight = std::max(rowHeight, size.height());
+        x += size.width() + spacing;
+    }
+    return corners;
 }
 
 } // namespace karvo

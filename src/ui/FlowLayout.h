@@ -3,6 +3,7 @@
 
 #include <QLayout>
 #include <QList>
+#include <optional>
 
 namespace karvo {
 
@@ -23,9 +24,17 @@ public:
     QSize sizeHint() const override;
     void setGeometry(const QRect& rect) override;
 
+    // The size items of `sizes` need when rows may be at most `maxWidth` wide (none: one row). Rows
+    // advance by item width + spacing, so the width includes the spacing after each row's last item.
+    // An item wider than the limit gets a row of its own.
+    static QSize measure(const QList<QSize>& sizes, int spacing, std::optional<int> maxWidth);
+    // Top-left corners of the items placed in `bounds`, rows filled from the leading edge: left to right,
+    // or right to left when `direction` says so.
+    static QList<QPoint> place(const QList<QSize>& sizes, int spacing, const QRect& bounds,
+                               Qt::LayoutDirection direction = Qt::LeftToRight);
+
 private:
-    // Places (when `apply`) and measures: the height the items need within `rect`.
-    int arrange(const QRect& rect, bool apply) const;
+    QList<QSize> visibleSizes() const;
 
     QList<QLayoutItem*> m_items;
     int m_gap;

@@ -1,39 +1,70 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QList>
 #include <QWidget>
 
+class QGraphicsOpacityEffect;
 class QLabel;
 class QStackedWidget;
+class QVariantAnimation;
 
 namespace karvo {
 
 class ActionPicker;
 class DropZone;
+class HoverRowButton;
+class QuickDragControls;
+class QuickDragController;
+class ShortcutDemoCard;
 
-// The main window's content: a header with the tool status, the drop area (the drop zone, or the
-// action picker while files are pending) and the footer. Only arranges; the window owns the behaviour.
+// The home screen: the header with the tool status, the Quick Drag card, the shortcut tips with their
+// two demo cards, the drop area (the drop zone, or the action picker while files are pending) and the
+// footer. Only arranges; the window owns the behaviour.
 class HomeView : public QWidget {
     Q_OBJECT
 
 public:
-    explicit HomeView(QWidget* parent = nullptr);
+    explicit HomeView(QuickDragController& quickDrag, QWidget* parent = nullptr);
 
     DropZone* dropZone() const { return m_dropZone; }
     ActionPicker* picker() const { return m_picker; }
+    QuickDragControls* quickDragControls() const { return m_quickDragControls; }
+    HoverRowButton* shortcutTipsButton() const { return m_tipsButton; }
+    const QList<ShortcutDemoCard*>& demoCards() const { return m_cards; }
 
     void showPicker(bool picker);
     bool isShowingPicker() const;
     // Green "Ready" when ffmpeg and ffprobe were found, orange "Images only" otherwise.
     void setToolsFound(bool found);
+    bool shortcutsHidden() const { return m_shortcutsHidden; }
+    // The shortcut tips button: hides or shows the demo cards and remembers the choice.
+    void toggleShortcuts();
+    // 1 while Quick Drag is ready, dimmed otherwise.
+    qreal shortcutSectionOpacity() const;
 
 private:
+    QWidget* buildHeader();
+    QWidget* buildQuickDragCard();
+    QWidget* buildShortcutSection();
+    void applyShortcutsHidden();
+    void followQuickDrag(bool animated);
+
+    QuickDragController& m_quickDrag;
     DropZone* m_dropZone = nullptr;
     ActionPicker* m_picker = nullptr;
     QStackedWidget* m_dropArea = nullptr;
     QWidget* m_statusDot = nullptr;
     QLabel* m_statusText = nullptr;
     QWidget* m_status = nullptr;
+    QuickDragControls* m_quickDragControls = nullptr;
+    HoverRowButton* m_tipsButton = nullptr;
+    QWidget* m_chevron = nullptr;
+    QWidget* m_cardRow = nullptr;
+    QList<ShortcutDemoCard*> m_cards;
+    QGraphicsOpacityEffect* m_sectionOpacity = nullptr;
+    QVariantAnimation* m_sectionFade = nullptr;
+    bool m_shortcutsHidden = false;
 };
 
 } // namespace karvo

@@ -5,17 +5,26 @@
 #include "BackgroundRemover.h"
 #include "DropZone.h"
 #include "FFmpegLocator.h"
+#include "FeaturesView.h"
 #include "FileChooserFilters.h"
 #include "HomeView.h"
+#include "IconTile.h"
 #include "Localization.h"
+#include "QuickDragController.h"
+#include "SystemColors.h"
+#include "Typography.h"
 
 #include <QAction>
 #include <QDragEnterEvent>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QListWidget>
 #include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QStackedWidget>
 
 namespace karvo {
 
@@ -55,8 +64,61 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
 
 void MainWindow::buildContent()
 {
-    m_home = new HomeView(this);
-    setCentralWidget(m_home); // deletes the previous content
+    auto* root = new QWidget(this);
+    auto* columns = new QHBoxLayout(root);
+    columns->setContentsMargins(0, 0, 0, 0);
+    columns->setSpacing(0);
+
+    m_sidebar = new QListWidget(root);
+    m_sidebar->setAccessibleName(L("Sidebar"));
+    m_sidebar->setFrameShape(QFrame::NoFrame);
+    m_sidebar->setIconSize(QSize(22, 22));
+    m_sidebar->setFont(Typography::font(13));
+    m_sidebar->setFixedWidth(190);
+    m_sidebar->setSpacing(2);
+    const qreal ratio = devicePixelRatioF();
+    const QPalette& pal = palette();
+    auto* home = new QListWidgetItem(
+        QIcon(IconTile::pixmap(QStringLiteral("house"), Typography::accent(pal), 22, ratio)), L("Home"), m_sidebar);
+    home->setSizeHint(QSize(0, 34));
+    auto* features =
+        new QListWidgetItem(QIcon(IconTile::pixmap(QStringLiteral("square.grid.2x2"),
+                                                   SystemColors::color(SystemColor::purple, pal), 22, ratio)),
+                            L("All Features"), m_sidebar);
+    features->setSizeHint(QSize(0, 34));
+    // The settings row joins the foot of the sidebar once the settings screen exists.
+    columns->addWidget(m_sidebar);
+
+    auto* divider = new QFrame(root);
+    divider->setFrameShape(QFrame::VLine);
+    divider->setFrameShadow(QFrame::Plain);
+    QPalette faint = divider->palette();
+    QColor line = faint.color(QPalette::WindowText);
+    line.setAlphaF(0.12f);
+    faint.setColor(QPalette::WindowText, line);
+    divider->setPalette(faint);
+    columns->addWidget(divider);
+
+    m_detail = new QStackedWidget(root);
+    m_home = new HomeView(QuickDragController::shared());
+    auto* homeScroll = new QScrollArea(m_detail);
+    homeScroll->setWidgetResizable(true);
+    homeScroll->setFrameShape(QFrame::NoFrame);
+    homeScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    homeScroll->setMinimumSize(480, 480);
+    homeScroll->setWidget(m_home);
+    m_detail->addWidget(homeScroll);
+    m_features = new FeaturesView([this](const RadialAction& action) { chooseFile(action); },
+                                  BackgroundRemover::isAvailable(), m_detail);
+    m_detail->addWidget(m_features);
+    columns->addWidget(m_detail, 1);
+
+    connect(m_sidebar, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0)
+            setTab(row == 1 ? MainTab::features : MainTab::home);
+    });
+    setCentralWidget(root); // deletes the previous content
+    setTab(m_tab);
     m_home->dropZone()->setOnChooseFile([this] { chooseFile(RadialAction::format(OutputFormat::mp4)); });
     m_home->picker()->setOnChoose([this](const RadialAction& action) { choose(action); });
     m_home->picker()->setOnCancel([this] { cancelPending(); });
@@ -65,6 +127,15 @@ void MainWindow::buildContent()
         m_home->showPicker(true);
     }
     refreshToolStatus();
+}
+
+void MainWindow::setTab(MainTab tab)
+{
+    m_tab = tab;
+    const int row = tab == MainTab::features ? 1 : 0;
+    if (m_sidebar->currentRow() != row)
+        m_sidebar->setCurrentRow(row);
+    m_detail->setCurrentIndex(row);
 }
 
 void MainWindow::rebuildContent()
@@ -97,6 +168,7 @@ void MainWindow::presentPending(const QStringList& paths)
         m_pending = std::move(drop);
         m_home->picker()->setDrop(*m_pending, BackgroundRemover::isAvailable());
         m_home->showPicker(true);
+        setTab(MainTab::home);
         return;
     }
     route(paths, RadialAction::format(OutputFormat::mp4));

@@ -10,14 +10,20 @@
 #include <optional>
 
 class QAction;
+class QListWidget;
+class QStackedWidget;
 
 namespace karvo {
 
+class FeaturesView;
 class HomeView;
 
-// Karvo's window. Files dropped on it or opened with Karvo become a pending drop for which the user
-// picks an action; a chosen file goes straight to routing with the action it was chosen for. Closing
-// the window only hides it.
+// The selected sidebar row of the main screen.
+enum class MainTab { home, features };
+
+// Karvo's window: a sidebar (Home, All Features) beside the selected screen. Files dropped on it or opened with Karvo
+// become a pending drop for which the user picks an action; a chosen file goes straight to routing with the action it
+// was chosen for. Closing the window only hides it.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -46,6 +52,10 @@ public:
 
     const std::optional<PendingDrop>& pending() const { return m_pending; }
     HomeView* home() const { return m_home; }
+    FeaturesView* features() const { return m_features; }
+    QListWidget* sidebar() const { return m_sidebar; }
+    MainTab tab() const { return m_tab; }
+    void setTab(MainTab tab);
     QAction* chooseFileAction() const { return m_chooseAction; }
     // Looks for ffmpeg and ffprobe again, e.g. when the user comes back after installing them.
     void refreshToolStatus();
@@ -63,6 +73,10 @@ private:
     void route(const QStringList& paths, const RadialAction& action);
 
     HomeView* m_home = nullptr;
+    FeaturesView* m_features = nullptr;
+    QListWidget* m_sidebar = nullptr;
+    QStackedWidget* m_detail = nullptr;
+    MainTab m_tab = MainTab::home;
     QAction* m_chooseAction = nullptr;
     std::optional<PendingDrop> m_pending;
     RouteDrop m_routeDrop;

@@ -9,6 +9,7 @@
 #include "MainWindow.h"
 #include "OutputLocation.h"
 #include "Preferences.h"
+#include "QuickDragController.h"
 #include "SettingsDefaults.h"
 #include "SingleInstance.h"
 #include "StatusBarController.h"
@@ -175,7 +176,7 @@ TEST_F(AppDelegateTest, LaunchShowsTheWindowAndOpenedFilesArriveAsAPendingDrop)
     EXPECT_EQ(delegate.mainWindow()->pending()->paths, (QStringList{dir.filePath("a.mp4"), dir.filePath("b.mov")}));
 }
 
-TEST_F(AppDelegateTest, TrayMenuIsBuiltAfreshEachTimeWithoutSettings)
+TEST_F(AppDelegateTest, TrayMenuIsBuiltAfreshEachTimeWithTheQuickDragLine)
 {
     delegate.launch();
     TrayHost& tray = delegate.statusBar()->tray();
@@ -184,7 +185,15 @@ TEST_F(AppDelegateTest, TrayMenuIsBuiltAfreshEachTimeWithoutSettings)
     QStringList texts;
     for (QAction* action : tray.menu().actions())
         texts << (action->isSeparator() ? QStringLiteral("---") : action->text());
-    EXPECT_EQ(texts, (QStringList{"Open Karvo", "---", "Quit Karvo"}));
+    // Quick Drag was never switched on: its status line says it is off, greyed out.
+    EXPECT_EQ(texts, (QStringList{"Open Karvo", "Quick Drag is off — drag files into the window to process them", "---",
+                                  "Quit Karvo"}));
+    EXPECT_FALSE(tray.menu().actions()[1]->isEnabled());
+
+    // Switched on where no monitor can run (the offscreen test session): the line says so.
+    QuickDragController::shared().setEnabledByUser(true);
+    tray.rebuildMenu();
+    EXPECT_EQ(tray.menu().actions()[1]->text(), QStringLiteral("Quick Drag could not start. Try again."));
 
     delegate.mainWindow()->close();
     tray.menu().actions().first()->trigger();

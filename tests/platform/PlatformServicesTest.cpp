@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DisplaySession.h"
+#include "DragMonitor.h"
 #include "EventLoop.h"
 #include "QuitSignals.h"
 #include "SingleInstance.h"
@@ -143,4 +144,18 @@ TEST(DisplaySession, PlatformNamesMapToSessionKinds)
     EXPECT_EQ(DisplaySession::fromPlatformName(QStringLiteral("xcb")), DisplaySession::Kind::x11);
     EXPECT_EQ(DisplaySession::fromPlatformName(QStringLiteral("wayland-egl")), DisplaySession::Kind::wayland);
     EXPECT_EQ(DisplaySession::fromPlatformName(QStringLiteral("offscreen")), DisplaySession::Kind::other);
+}
+
+TEST(DragMonitor, SessionsWithoutAWayToWatchDragsFailToStartAndSayWhy)
+{
+    const std::unique_ptr<DragMonitor> wayland = DragMonitor::create(DisplaySession::Kind::wayland);
+    EXPECT_FALSE(wayland->start());
+    EXPECT_EQ(wayland->failureSummary(),
+              QStringLiteral("Quick Drag needs an X11 session — drag files into the window instead."));
+    wayland->stop(); // stopping what never started is harmless
+
+    // No backend for this session: the generic failure text applies.
+    const std::unique_ptr<DragMonitor> other = DragMonitor::create(DisplaySession::Kind::other);
+    EXPECT_FALSE(other->start());
+    EXPECT_TRUE(other->failureSummary().isEmpty());
 }

@@ -3,6 +3,7 @@
 
 #include "ActionChips.h"
 #include "ActionPicker.h"
+#include "ChipButton.h"
 #include "DropZone.h"
 #include "FileChooserFilters.h"
 #include "FlowLayout.h"
@@ -137,9 +138,9 @@ TEST_F(MainWindowTest, PendingDropOffersChipsThatRouteAndClearIt)
     ASSERT_TRUE(window.pending());
     EXPECT_TRUE(window.home()->isShowingPicker());
     EXPECT_EQ(window.home()->picker()->summaryText(), QStringLiteral("a.mp4 and 1 more"));
-    const QList<QToolButton*> chips = window.home()->picker()->chipButtons();
+    const QList<ChipButton*> chips = window.home()->picker()->chipButtons();
     ASSERT_EQ(chips.size(), 14);
-    for (const QToolButton* chip : chips)
+    for (const ChipButton* chip : chips)
         EXPECT_FALSE(chip->accessibleName().isEmpty());
     EXPECT_TRUE(routed.empty());
 

@@ -3,6 +3,12 @@
 <TS version="2.1" language="nl" sourcelanguage="en">
 <context>
     <name>Karvo</name>
+    <message numerus="yes">
+        <source>%@ + %d more</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
     <message>
         <source>%@ and %d more</source>
         <translation type="unfinished"></translation>
@@ -74,6 +80,10 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>%@ · Saved beside the original</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>%@: %@</source>
         <translation type="unfinished"></translation>
     </message>
@@ -90,6 +100,14 @@
         <translation type="unfinished">
             <numerusform></numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%d px</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%d%%</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--angle needs 90, 180 or 270, not &apos;%@&apos;</source>
@@ -172,6 +190,16 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Apply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Apply to %d files</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
         <source>Audio</source>
         <translation type="unfinished"></translation>
     </message>
@@ -181,6 +209,14 @@
     </message>
     <message>
         <source>Background removal needs a segmentation model. Put an ONNX model (.onnx) in %@.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Balanced</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Balances visual quality and file size.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -223,6 +259,10 @@
     </message>
     <message>
         <source>Cannot save image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change Speed</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -280,7 +320,19 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Compress Image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compress Video</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Compressing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compression</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -305,6 +357,10 @@
     </message>
     <message>
         <source>Crop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Crop Video</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -336,6 +392,10 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Every</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Everything the radial menu can do, grouped by source file.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -353,6 +413,10 @@
     </message>
     <message>
         <source>Hides the shortcut demos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>High quality</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -416,6 +480,14 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Longest edge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MP4 files · Saved beside the original</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Media conversion and inspection are available.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -469,6 +541,14 @@
     </message>
     <message>
         <source>Permission denied: the source file cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preserves more detail with lighter compression.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quality</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -528,6 +608,10 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Resize Image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Resizing</source>
         <translation type="unfinished"></translation>
     </message>
@@ -549,6 +633,10 @@
     </message>
     <message>
         <source>Segment %d/%d: %@</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Segment length</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -580,6 +668,10 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Smallest size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Snapshot</source>
         <translation type="unfinished"></translation>
     </message>
@@ -589,6 +681,10 @@
     </message>
     <message>
         <source>Split</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Split Video</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -609,6 +705,10 @@
     </message>
     <message>
         <source>Stop tasks and quit?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stronger compression; fine detail may be lost.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -667,8 +767,18 @@
         <source>Tools</source>
         <translation type="unfinished"></translation>
     </message>
+    <message numerus="yes">
+        <source>Total duration %@ → %d segments</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
     <message>
         <source>Trim</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trim Video</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -5,6 +5,7 @@
 #include "AppearanceStore.h"
 #include "DefaultsToolRun.h"
 #include "DragMonitor.h"
+#include "DropAlerts.h"
 #include "DropEntry.h"
 #include "FolderChooserPrompt.h"
 #include "LanguageStore.h"
@@ -13,11 +14,13 @@
 #include "MainMenu.h"
 #include "MainWindow.h"
 #include "Preferences.h"
+#include "ProgressHook.h"
 #include "QuickDragController.h"
 #include "QuitSignals.h"
 #include "SettingsDefaults.h"
 #include "StatusBarController.h"
 #include "TaskManager.h"
+#include "ToolWindowPresenter.h"
 #include "ToolWindows.h"
 
 #include <QApplication>
@@ -46,8 +49,18 @@ AppDelegate::AppDelegate(QObject* parent)
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { quitWithoutAsking(); });
 
     TaskManager::shared().setFolderPrompt(std::make_shared<FolderChooserPrompt>());
-    if (!ToolWindows::shared().presenter())
-        ToolWindows::shared().setPresenter(std::make_shared<DefaultsToolRun>());
+    if (!ToolWindows::shared().presenter()) {
+        ToolServices services;
+        services.alert = [](const DropError& e) {
+            DropAlerts::present(e.title, e.message);
+        };
+        services.reload = [] {
+            ProgressHook::reload();
+        };
+        // Tools whose windows are not built yet still run with the stored defaults.
+        ToolWindows::shared().setPresenter(
+            std::make_shared<ToolWindowPresenter>(std::make_shared<DefaultsToolRun>(), services));
+    }
 }
 
 AppDelegate::~AppDelegate()

@@ -5,6 +5,8 @@
 #include "Typography.h"
 
 #include <QEnterEvent>
+#include <QFontMetricsF>
+#include <cmath>
 #include <QPainter>
 #include <QPainterPath>
 #include <QStyle>
@@ -47,7 +49,10 @@ QSize ChipButton::sizeHint() const
 {
     const QFontMetrics metrics(font());
     const int spacing = m_width == Width::fit ? 6 : 7;
-    const int width = kPadX + glyphSize() + spacing + metrics.horizontalAdvance(text()) + kPadX;
+    // Rounded up, plus one: the painter lays text out at fractional positions and would elide a title
+    // that the whole-pixel advance says fits exactly.
+    const int textWidth = int(std::ceil(QFontMetricsF(font()).horizontalAdvance(text()))) + 1;
+    const int width = kPadX + glyphSize() + spacing + textWidth + kPadX;
     const int height = kPadY + std::max(glyphSize(), metrics.height()) + kPadY;
     return {width, height};
 }
@@ -95,6 +100,19 @@ void ChipButton::changeEvent(QEvent* event)
     QAbstractButton::changeEvent(event);
 }
 
+QRect ChipButton::textRect() const
+{
+    const int reserved = glyphSize() + (m_width == Width::fit ? 6 : 7);
+    const QRect content = rect().adjusted(kPadX, kPadY, -kPadX, -kPadY);
+    return layoutDirection() == Qt::RightToLeft ? content.adjusted(0, 0, -reserved, 0)
+                                                : content.adjusted(reserved, 0, 0, 0);
+}
+
+QString ChipButton::shownTitle() const
+{
+    return fontMetrics().elidedText(text(), Qt::ElideRight, textRect().width());
+}
+
 void ChipButton::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
@@ -126,16 +144,13 @@ void ChipButton::paintEvent(QPaintEvent*)
     p.drawPath(shape);
 
     const int glyph = glyphSize();
-    const int spacing = m_width == Width::fit ? 6 : 7;
-    const QRect content = rect().adjusted(kPadX, kPadY, -kPadX, -kPadY);
-    const bool rtl = layoutDirection() == Qt::RightToLeft;
-    const QRect glyphRect =
-        QStyle::alignedRect(layoutDirection(), Qt::AlignLeft | Qt::AlignVCenter, QSize(glyph, glyph), content);
+    const QRect glyphRect = QStyle::alignedRect(layoutDirection(), Qt::AlignLeft | Qt::AlignVCenter,
+                                                QSize(glyph, glyph), rect().adjusted(kPadX, kPadY, -kPadX, -kPadY));
     p.drawPixmap(glyphRect, SymbolIcons::pixmap(m_symbol, glyph, Typography::accent(pal), devicePixelRatioF()));
-    QRect textRect = content.adjusted(rtl ? 0 : glyph + spacing, 0, rtl ? -(glyph + spacing) : 0, 0);
     p.setFont(font());
     p.setPen(pal.color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
-    const QString shown = fontMetrics().elidedText(text(), Qt::ElideRight, textRect.width());
+    const QString shown = shownTitle();
+    const QRect textRect = this->textRect();
     p.drawText(textRect, int(QStyle::visualAlignment(layoutDirection(), Qt::AlignLeft | Qt::AlignVCenter)), shown);
 }
 

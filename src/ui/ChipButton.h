@@ -23,6 +23,8 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
     qreal hoverLevel() const { return m_hover; }
+    // The title as painted: elided only when the chip was given less room than it asked for.
+    QString shownTitle() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -32,6 +34,7 @@ protected:
 
 private:
     QFont titleFont() const;
+    QRect textRect() const;
     int glyphSize() const;
     void animate(QVariantAnimation* animation, qreal& value, qreal target, int milliseconds);
 

@@ -22,7 +22,6 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
-#include <QStackedWidget>
 #include <QVBoxLayout>
 #include <QVariantAnimation>
 
@@ -128,12 +127,12 @@ HomeView::HomeView(QuickDragController& quickDrag, QWidget* parent) : QWidget(pa
     layout->addWidget(buildQuickDragCard());
     layout->addWidget(buildShortcutSection());
 
-    m_dropArea = new QStackedWidget(this);
-    m_dropZone = new DropZone(m_dropArea);
-    m_picker = new ActionPicker(m_dropArea);
-    m_dropArea->addWidget(m_dropZone);
-    m_dropArea->addWidget(m_picker);
-    layout->addWidget(m_dropArea);
+    // One of the two shows at a time; each takes its own height (a stack would give both the taller one's).
+    m_dropZone = new DropZone(this);
+    m_picker = new ActionPicker(this);
+    m_picker->hide();
+    layout->addWidget(m_dropZone);
+    layout->addWidget(m_picker);
     layout->addStretch(1);
 
     auto* footer = new QLabel(L("Results are saved next to the source file — never overwriting the original."), this);
@@ -258,12 +257,13 @@ QWidget* HomeView::buildShortcutSection()
 
 void HomeView::showPicker(bool picker)
 {
-    m_dropArea->setCurrentWidget(picker ? static_cast<QWidget*>(m_picker) : m_dropZone);
+    m_dropZone->setVisible(!picker);
+    m_picker->setVisible(picker);
 }
 
 bool HomeView::isShowingPicker() const
 {
-    return m_dropArea->currentWidget() == m_picker;
+    return !m_picker->isHidden();
 }
 
 void HomeView::setToolsFound(bool found)

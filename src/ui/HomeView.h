@@ -6,7 +6,6 @@
 
 class QGraphicsOpacityEffect;
 class QLabel;
-class QStackedWidget;
 class QVariantAnimation;
 
 namespace karvo {
@@ -53,7 +52,6 @@ private:
     QuickDragController& m_quickDrag;
     DropZone* m_dropZone = nullptr;
     ActionPicker* m_picker = nullptr;
-    QStackedWidget* m_dropArea = nullptr;
     QWidget* m_statusDot = nullptr;
     QLabel* m_statusText = nullptr;
     QWidget* m_status = nullptr;

@@ -144,8 +144,8 @@ TEST_F(AppDelegateTest, SigtermDuringAConversionLeavesNothingBehind)
 {
     const QString input = copyInto(dir.path(), test::TestMedia::clip(20.0, 1280, 720), "long.mp4");
     const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-    // Compress goes through the tool path: the stored defaults until the tool windows exist.
-    delegate.routeDrop({input}, RadialAction::tool(ToolAction::compress));
+    // A GIF of 20 s of 720p takes long enough to be caught running.
+    delegate.routeDrop({input}, RadialAction::format(OutputFormat::gif));
     ASSERT_TRUE(test::waitFor([] { return !ffmpegChildren().isEmpty(); }, 60000));
     const QList<TaskPtr> tasks = TaskManager::shared().tasks();
     ASSERT_EQ(tasks.size(), 1);

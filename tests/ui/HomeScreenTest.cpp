@@ -327,3 +327,22 @@ TEST_F(MainWindowScreens, EveryControlHasANameAndAnActionForAssistiveTechnology)
     EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(QLatin1Char(',')).toStdString();
     EXPECT_FALSE(QAccessible::queryAccessibleInterface(window.sidebar())->text(QAccessible::Name).isEmpty());
 }
+
+TEST_F(MainWindowScreens, NoChipTitleIsCutAtTheDefaultWindowSize)
+{
+    window.presentPending({QStringLiteral("/tmp/a.mp4")});
+    window.show();
+    QCoreApplication::processEvents();
+    QStringList cut;
+    for (const ChipButton* chip : window.home()->picker()->chipButtons()) {
+        if (chip->shownTitle() != chip->text())
+            cut << chip->text();
+    }
+    window.setTab(MainTab::features);
+    QCoreApplication::processEvents();
+    for (const ChipButton* chip : window.features()->chips()) {
+        if (chip->shownTitle() != chip->text())
+            cut << chip->text();
+    }
+    EXPECT_TRUE(cut.isEmpty()) << cut.join(QLatin1Char(',')).toStdString();
+}

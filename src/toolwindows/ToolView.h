@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QWidget>
+
+namespace karvo {
+
+class ToolScaffold;
+
+// A tool's view: it holds the tool's parameters and draws itself inside a ToolScaffold.
+class ToolView : public QWidget {
+public:
+    ToolScaffold* scaffold() const { return m_scaffold; }
+
+protected:
+    explicit ToolView(QWidget* parent = nullptr);
+    // Puts the scaffold, built by the tool once its parts exist, into the view.
+    void setScaffold(ToolScaffold* scaffold);
+
+private:
+    ToolScaffold* m_scaffold = nullptr;
+};
+
+} // namespace karvo

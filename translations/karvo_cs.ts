@@ -10,6 +10,10 @@
         </translation>
     </message>
     <message>
+        <source>%@ / %@</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>%@ and %d more</source>
         <translation type="unfinished"></translation>
     </message>
@@ -468,6 +472,10 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Karvo is not allowed to read this file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Karvo may not write to %@. Choose another output folder.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -477,6 +485,10 @@
     </message>
     <message>
         <source>Keep Working</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loading preview…</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -508,6 +520,10 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>No picture could be decoded from this file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>No video track</source>
         <translation type="unfinished"></translation>
     </message>
@@ -536,6 +552,10 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Pause preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Permission denied — check that the folder is writable.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -544,7 +564,15 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Play preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Preserves more detail with lighter compression.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview position</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -724,11 +752,23 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>The file could not be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>The file has no track this operation can use.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>The file has no video track.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>The file looks damaged or isn&apos;t a supported media file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file&apos;s format or codec is not supported.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -761,6 +801,10 @@
     </message>
     <message>
         <source>This file doesn&apos;t fit the chosen settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This video can&apos;t be previewed.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -3,6 +3,7 @@
 #include "AppearanceStore.h"
 #include "LanguageStore.h"
 #include "Localization.h"
+#include "MediaBackend.h"
 #include "SingleInstance.h"
 
 #include <QApplication>
@@ -34,6 +35,8 @@ public:
 
 int main(int argc, char** argv)
 {
+    // Before any media player exists: the FFmpeg backend previews everything Karvo converts.
+    MediaBackend::selectDefault();
     QApplication::setApplicationName(QStringLiteral("Karvo"));
     QApplication::setApplicationVersion(QStringLiteral(KARVO_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tessvane.Karvo"));

@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+namespace karvo {
+
+// One upright frame read by ffmpeg, for files whose exact seeking the player cannot do (see PlayerView):
+// the first frame at or after `seconds` from the file's start.
+class StillFrame {
+public:
+    // ffmpeg 5.1's seek before the input lands up to a keyframe interval late in MPEG-TS files. With a
+    // margin it seeks that much earlier and decodes forward to the exact time.
+    static constexpr double transportStreamMargin = 5.0;
+
+    // Blocking. `size` is the upright picture size wanted, in pixels. Null when ffmpeg is missing, fails,
+    // or there is no frame at or after `seconds`.
+    static QImage grab(const QString& path, double seconds, const QSize& size, double margin = 0);
+    // The arguments after the program name.
+    static QStringList arguments(const QString& absolutePath, double seconds, const QSize& size, double margin = 0);
+};
+
+} // namespace karvo

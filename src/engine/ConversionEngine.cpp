@@ -107,6 +107,21 @@ QString microseconds(qint64 us)
 constexpr double kLastFrameLead = 0.0005;
 // In microseconds: a key frame lies within this distance ahead of the time in all but unusual encodes.
 constexpr qint64 kInexactSeekPreroll = 10'000'000;
+
+// The input from `start` to `end` (seconds). Where seeking lands a key frame late (transport and program
+// streams), ffmpeg seeks well ahead and then drops frames up to the start, as for a snapshot; elsewhere it
+// seeks straight to the start.
+QStringList seekedInput(const QString& input, double start, double end, const std::optional<MediaInfo>& info)
+{
+    const qint64 from = start > 0 && start < 1e9 ? static_cast<qint64>(std::floor(start * 1e6)) : 0;
+    if (info && ConversionEngine::seeksInexactly(info->formatName) && from > 0 && end > start && end < 1e9) {
+        const qint64 ahead = std::max<qint64>(from - kInexactSeekPreroll, 1);
+        const qint64 to = static_cast<qint64>(std::floor(end * 1e6));
+        return QStringList{"-ss", microseconds(ahead),        "-i",  input,
+                           "-ss", microseconds(from - ahead), "-to", microseconds(to - ahead)};
+    }
+    return QStringList{"-ss", ConversionEngine::timeArg(start), "-to", ConversionEngine::timeArg(end), "-i", input};
+}
 } // namespace
 
 H264Encoder ConversionEngine::platformEncoder()
@@ -235,9 +250,8 @@ QStringList ConversionEngine::arguments(const ConversionOp& op, const QString& i
                QStringList{"-c:a", "aac", "-b:a", "128k", "-movflags", "+faststart"} + tail;
     }
     if (const auto* t = op.as<ops::Trim>()) {
-        return QStringList{"-ss", timeArg(t->start), "-to", timeArg(t->end), "-i", input} + avMaps +
-               videoFilter({}, info, encoder) + h264VideoArgs(18, encoder) +
-               QStringList{"-c:a", "aac", "-b:a", "192k"} + tail;
+        return seekedInput(input, t->start, t->end, info) + avMaps + videoFilter({}, info, encoder) +
+               h264VideoArgs(18, encoder) + QStringList{"-c:a", "aac", "-b:a", "192k"} + tail;
     }
     if (const auto* c = op.as<ops::Crop>()) {
         const QString crop = QStringLiteral("crop=%1:%2:%3:%4").arg(c->w).arg(c->h).arg(c->x).arg(c->y);
@@ -323,7 +337,7 @@ QStringList ConversionEngine::splitSegmentArguments(const QString& input, const 
                                                     double end, const std::optional<MediaInfo>& info,
                                                     H264Encoder encoder)
 {
-    return QStringList{"-ss", timeArg(start), "-to", timeArg(end), "-i", input, "-map", "0:V:0?", "-map", "0:a:0?"} +
+    return seekedInput(input, start, end, info) + QStringList{"-map", "0:V:0?", "-map", "0:a:0?"} +
            videoFilter({}, info, encoder) + h264VideoArgs(18, encoder) + QStringList{"-c:a", "aac", "-n", output};
 }
 

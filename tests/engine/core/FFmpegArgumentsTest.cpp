@@ -337,6 +337,21 @@ TEST(FFmpegArguments, SnapshotTimeStopsAtTheLastFrame)
     }
 }
 
+TEST(FFmpegArguments, TrimAndSplitOfATransportStreamDecodeFromAhead)
+{
+    const MediaInfo ts{60.0, 1920, 1080, true, true, "mpegts"};
+    const QStringList trim = ConversionEngine::arguments(ConversionOp::trim(42.5, 50.25), IN, OUT, ts);
+    EXPECT_EQ(trim.mid(0, 9),
+              (QStringList{"-ss", "32.500000", "-i", IN, "-ss", "10.000000", "-to", "17.750000", "-map"}));
+    const QStringList early = ConversionEngine::arguments(ConversionOp::trim(3, 5), IN, OUT, ts);
+    EXPECT_EQ(early.mid(0, 8), (QStringList{"-ss", "0.000001", "-i", IN, "-ss", "2.999999", "-to", "4.999999"}));
+    // From the very start there is nothing to seek past.
+    EXPECT_EQ(ConversionEngine::arguments(ConversionOp::trim(0, 5), IN, OUT, ts).mid(0, 5),
+              (QStringList{"-ss", "0.000", "-to", "5.000", "-i"}));
+    EXPECT_EQ(ConversionEngine::splitSegmentArguments(IN, OUT, 20, 30, ts).mid(0, 8),
+              (QStringList{"-ss", "10.000000", "-i", IN, "-ss", "10.000000", "-to", "20.000000"}));
+}
+
 TEST(FFmpegArguments, SnapshotInATransportStreamDecodesFromAhead)
 {
     const MediaInfo ts{60.0, 1920, 1080, true, true, "mpegts"};

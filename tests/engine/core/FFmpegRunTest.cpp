@@ -272,6 +272,52 @@ TEST_F(FFmpegRun, SnapshotAtAnyTimeIsThatFrameOrTheLastOne)
     }
 }
 
+// A frame of a clip as 8-bit grey, by its index in decoding order.
+QByteArray greyFrame(const QString& path, int index)
+{
+    return TestMedia::run(QStringLiteral("ffmpeg"),
+                          {"-v", "error", "-nostdin", "-i", path, "-vf", QStringLiteral("select=eq(n\\,%1)").arg(index),
+                           "-frames:v", "1", "-f", "rawvideo", "-pix_fmt", "gray", "-"});
+}
+
+double meanDifference(const QByteArray& a, const QByteArray& b)
+{
+    if (a.isEmpty() || a.size() != b.size())
+        return 1e9;
+    double total = 0;
+    for (qsizetype i = 0; i < a.size(); ++i)
+        total += std::abs(static_cast<int>(static_cast<uchar>(a[i])) - static_cast<int>(static_cast<uchar>(b[i])));
+    return total / static_cast<double>(a.size());
+}
+
+// Seeking in a transport stream lands on the key frame after the target; a trim or a split part must still
+// begin on the frame at its start time, not up to a key-frame interval later.
+TEST_F(FFmpegRun, TrimAndSplitOfATransportStreamBeginAtTheirStart)
+{
+    const QString clip = TestMedia::cached("seek-25-g50.ts", [](const QString& out) {
+        return TestMedia::ffmpeg({"-f", "lavfi", "-i", "testsrc2=size=160x120:rate=25:duration=8", "-c:v", "libx264",
+                                  "-preset", "veryfast", "-g", "50", "-pix_fmt", "yuv420p", "-f", "mpegts", out});
+    });
+    const auto info = MediaProbe::probe(clip);
+    ASSERT_TRUE(info.has_value());
+    ASSERT_TRUE(ConversionEngine::seeksInexactly(info->formatName));
+    const QString trimmed = dir.filePath("trimmed.mp4");
+    const QString part = dir.filePath("part.mp4");
+    ASSERT_EQ(runFFmpeg(ConversionEngine::arguments(ConversionOp::trim(3.0, 5.0), clip, trimmed, info)), 0);
+    ASSERT_EQ(runFFmpeg(ConversionEngine::splitSegmentArguments(clip, part, 3.0, 5.0, info)), 0);
+    for (const QString& output : {trimmed, part}) {
+        SCOPED_TRACE(output.toStdString());
+        const QByteArray first = greyFrame(output, 0);
+        const double atStart = meanDifference(first, greyFrame(clip, 75)); // 3.0 s at 25 fps
+        EXPECT_LT(atStart, meanDifference(first, greyFrame(clip, 74)));
+        EXPECT_LT(atStart, meanDifference(first, greyFrame(clip, 76)));
+        EXPECT_LT(atStart, meanDifference(first, greyFrame(clip, 100))); // the next key frame
+        const auto out = MediaProbe::probe(output);
+        ASSERT_TRUE(out.has_value());
+        EXPECT_NEAR(out->duration, 2.0, 0.1);
+    }
+}
+
 TEST_F(FFmpegRun, NeverOverwritesAnExistingOutput)
 {
     const QString output = dir.filePath("taken.mp4");

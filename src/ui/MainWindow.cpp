@@ -109,7 +109,7 @@ void MainWindow::buildContent()
     homeScroll->setWidget(m_home);
     m_detail->addWidget(homeScroll);
     m_features = new FeaturesView([this](const RadialAction& action) { chooseFile(action); },
-                                  BackgroundRemover::isAvailable(), m_detail);
+                                  BackgroundRemover::seemsInstalled(), m_detail);
     m_detail->addWidget(m_features);
     columns->addWidget(m_detail, 1);
 
@@ -123,7 +123,7 @@ void MainWindow::buildContent()
     m_home->picker()->setOnChoose([this](const RadialAction& action) { choose(action); });
     m_home->picker()->setOnCancel([this] { cancelPending(); });
     if (m_pending) {
-        m_home->picker()->setDrop(*m_pending, BackgroundRemover::isAvailable());
+        m_home->picker()->setDrop(*m_pending, BackgroundRemover::seemsInstalled());
         m_home->showPicker(true);
     }
     refreshToolStatus();
@@ -166,7 +166,7 @@ void MainWindow::presentPending(const QStringList& paths)
 {
     if (std::optional<PendingDrop> drop = PendingDrop::from(paths)) {
         m_pending = std::move(drop);
-        m_home->picker()->setDrop(*m_pending, BackgroundRemover::isAvailable());
+        m_home->picker()->setDrop(*m_pending, BackgroundRemover::seemsInstalled());
         m_home->showPicker(true);
         setTab(MainTab::home);
         return;

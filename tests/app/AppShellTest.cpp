@@ -334,6 +334,16 @@ TEST(KarvoProcess, ASecondStartHandsItsFilesToTheRunningInstance)
     EXPECT_EQ(shows, 1);
 }
 
+// Start-up loads only what the window needs: libvips and OpenCV come later, with the image module.
+TEST(KarvoProcess, StartsWithoutTheImageLibraries)
+{
+    const QByteArray headers =
+        test::TestMedia::run(QStringLiteral("objdump"), {"-p", QStringLiteral(KARVO_EXECUTABLE)});
+    ASSERT_TRUE(headers.contains("NEEDED"));
+    EXPECT_FALSE(headers.contains("libvips"));
+    EXPECT_FALSE(headers.contains("libopencv"));
+}
+
 TEST(DesktopEntry, ValidatesAndNamesEveryKindOfMedia)
 {
     QProcess validate;

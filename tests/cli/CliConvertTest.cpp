@@ -215,3 +215,22 @@ TEST_F(CliConvertTest, OptionsThatDoNotFitTheFilesAreErrors)
     EXPECT_EQ(clamped.status, 0) << clamped.err.toStdString();
     EXPECT_TRUE(clamped.err.contains("using 0.95")) << clamped.err.toStdString();
 }
+
+// libvips and OpenCV come with the image module, loaded at the first picture: karvo-cli does not link them,
+// and pictures are still converted.
+TEST_F(CliConvertTest, PicturesGoThroughTheImageModuleLoadedWhenNeeded)
+{
+    const QByteArray headers = TestMedia::run(QStringLiteral("objdump"), {"-p", QStringLiteral(KARVO_CLI_PATH)});
+    ASSERT_TRUE(headers.contains("NEEDED"));
+    EXPECT_FALSE(headers.contains("libvips"));
+    EXPECT_FALSE(headers.contains("libopencv"));
+    const QString png = TestMedia::cached("photo.png", [](const QString& path) {
+        return TestMedia::ffmpeg({"-f", "lavfi", "-i", "testsrc=size=320x240", "-frames:v", "1", path});
+    });
+    copy(png, "photo.png");
+    const CliRun run = cli({"jpeg", "photo.png"});
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    const auto info = MediaProbe::probe(dir.filePath("photo.jpg"));
+    ASSERT_TRUE(info.has_value());
+    EXPECT_EQ(info->width, 320);
+}

@@ -17,8 +17,11 @@ public:
     // Where models are looked for, in order: the user's data folder (~/.local/share/Tessvane/models) and the
     // installation's (<prefix>/share/karvo/models, found relative to the executable).
     static QStringList modelFolders();
-    // True when one of those folders holds a usable model.
+    // True when one of those folders holds a model OpenCV can load (this loads the image module).
     static bool isAvailable();
+    // True when one of those folders holds a model file at all: cheap, for deciding what to offer. A file that
+    // then turns out unusable makes the removal fail with cannotWrite.
+    static bool seemsInstalled();
 
     // Reads the input upright, predicts the subject mask and writes a PNG of the full input size with the mask
     // as alpha and no metadata besides the colour profile. `outputPng` must not exist yet; nothing is left there

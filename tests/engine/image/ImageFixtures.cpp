@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ImageFixtures.h"
 
+#include "ImagingEntry.h"
 #include "TestMedia.h"
 #include "Vips.h"
 #include "VipsRuntime.h"
@@ -17,6 +18,11 @@ extern "C" const char* __lsan_default_suppressions()
 {
     return "leak:libx265.so\n";
 }
+
+namespace {
+// These tests link the image code: they test it in-process, without loading the image module.
+[[maybe_unused]] const bool imagingLinked = (karvo::ImagingModule::install(&karvo::linkedImagingFunctions()), true);
+} // namespace
 
 namespace karvo::test {
 

@@ -73,13 +73,19 @@ void AppDelegate::launch()
 {
     LaunchLog::write("didFinishLaunching begin");
     rebuildMainMenu();
-    connect(&LanguageStore::shared(), &LanguageStore::languageChanged, this, [this] { applyLanguage(); });
+    connect(
+        &LanguageStore::shared(), &LanguageStore::languageChanged, this, [this] { applyLanguage(); },
+        Qt::QueuedConnection);
     // Tinted glyphs and painted cards are made from the palette: a new appearance rebuilds the window.
-    connect(&AppearanceStore::shared(), &AppearanceStore::appearanceChanged, this, [this] {
-        if (m_mainWindow)
-            m_mainWindow->rebuildContent();
-    });
-    m_statusBar = std::make_unique<StatusBarController>([this] { showMainWindow(); }, [this] { requestQuit(); });
+    connect(
+        &AppearanceStore::shared(), &AppearanceStore::appearanceChanged, this,
+        [this] {
+            if (m_mainWindow)
+                m_mainWindow->rebuildContent();
+        },
+        Qt::QueuedConnection);
+    m_statusBar = std::make_unique<StatusBarController>([this] { showMainWindow(); }, [this] { showSettings(); },
+                                                        [this] { requestQuit(); });
     m_statusBar->setStatusLine([] {
         QuickDragController& quickDrag = QuickDragController::shared();
         quickDrag.reconcile();
@@ -122,19 +128,35 @@ void AppDelegate::showMainWindow()
         m_mainWindow = std::make_unique<MainWindow>();
         m_mainWindow->setRouteDrop(
             [this](const QStringList& paths, const RadialAction& action) { routeDrop(paths, action); });
+        m_mainWindow->setVersion(QStringLiteral(KARVO_VERSION), QStringLiteral(KARVO_BUILD_ID));
+        m_mainWindow->setFolderChooser(
+            [prompt = std::make_shared<FolderChooserPrompt>()](const QString& title, const QString& message) {
+                return prompt->chooseFolder(title, message);
+            });
         rebuildMainMenu();
     }
     m_mainWindow->present();
+}
+
+void AppDelegate::showSettings()
+{
+    showMainWindow();
+    // Next turn: a menu or tray click that led here has finished with its widgets.
+    QTimer::singleShot(0, this, [window = QPointer<MainWindow>(m_mainWindow.get())] {
+        if (window)
+            window->showSettings();
+    });
 }
 
 void AppDelegate::rebuildMainMenu()
 {
     if (!m_mainWindow)
         return;
-    MainMenu::build(*m_mainWindow->menuBar(), {[this] { AboutBox::show(m_mainWindow.get()); },
-                                               [this] {
-                                                   requestQuit();
-                                               }});
+    MainMenu::build(*m_mainWindow->menuBar(),
+                    {[this] { AboutBox::show(m_mainWindow.get()); }, [this] { showSettings(); },
+                     [this] {
+                         requestQuit();
+                     }});
 }
 
 void AppDelegate::openFiles(const QStringList& paths)

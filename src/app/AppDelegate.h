@@ -29,6 +29,8 @@ public:
     void launch();
 
     void showMainWindow();
+    // The main window on its settings screen.
+    void showSettings();
     MainWindow* mainWindow() const { return m_mainWindow.get(); }
     StatusBarController* statusBar() const { return m_statusBar.get(); }
     DropEntry& dropEntry() { return *m_dropEntry; }

@@ -33,7 +33,8 @@ void MainMenu::build(QMenuBar& bar, const Actions& actions)
 
     QMenu* app = bar.addMenu(L("Karvo"));
     add(app, L("About Karvo"), {}, actions.about)->setMenuRole(QAction::AboutRole);
-    // "Settings…" joins here once the settings screen exists.
+    add(app, L("Settings…"), QKeySequence(Qt::CTRL | Qt::Key_Comma), actions.settings)
+        ->setMenuRole(QAction::PreferencesRole);
     app->addSeparator();
     add(app, L("Quit Karvo"), QKeySequence(Qt::CTRL | Qt::Key_Q), actions.quit)->setMenuRole(QAction::QuitRole);
 

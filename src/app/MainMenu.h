@@ -8,12 +8,13 @@ class QMenuBar;
 
 namespace karvo {
 
-// The main window's menu bar: Karvo (About, Quit), File (Close) and Edit (Undo, Redo, Cut, Copy, Paste,
+// The main window's menu bar: Karvo (About, Settings, Quit), File (Close) and Edit (Undo, Redo, Cut, Copy, Paste,
 // Select All). Rebuilt from scratch, so a language change only needs another build.
 class MainMenu {
 public:
     struct Actions {
         std::function<void()> about;
+        std::function<void()> settings;
         std::function<void()> quit;
     };
 

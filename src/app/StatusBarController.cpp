@@ -9,9 +9,10 @@
 
 namespace karvo {
 
-StatusBarController::StatusBarController(std::function<void()> onShowMainWindow, std::function<void()> onQuit,
-                                         QObject* parent)
-    : QObject(parent), m_onShowMainWindow(std::move(onShowMainWindow)), m_onQuit(std::move(onQuit))
+StatusBarController::StatusBarController(std::function<void()> onShowMainWindow, std::function<void()> onShowSettings,
+                                         std::function<void()> onQuit, QObject* parent)
+    : QObject(parent), m_onShowMainWindow(std::move(onShowMainWindow)), m_onShowSettings(std::move(onShowSettings)),
+      m_onQuit(std::move(onQuit))
 {
     QIcon icon(QStringLiteral(":/karvo/tray.svg"));
     // Monochrome: the tray may tint it for light and dark panels.
@@ -45,7 +46,8 @@ void StatusBarController::buildMenu(QMenu& menu)
         if (!line.isEmpty())
             menu.addAction(line)->setEnabled(false);
     }
-    // "Settings…" joins here once the settings screen exists.
+    QAction* settings = menu.addAction(L("Settings…"));
+    connect(settings, &QAction::triggered, this, [this] { m_onShowSettings(); });
     menu.addSeparator();
     QAction* quit = menu.addAction(L("Quit Karvo"));
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));

@@ -12,13 +12,13 @@ namespace karvo {
 class TrayHost;
 
 // Karvo in the tray: a left click opens the main window; the context menu offers Open Karvo, the
-// Quick Drag status line (once Quick Drag reports one) and Quit Karvo, built afresh every time it opens.
+// Quick Drag status line, Settings… and Quit Karvo, built afresh every time it opens.
 class StatusBarController : public QObject {
     Q_OBJECT
 
 public:
-    StatusBarController(std::function<void()> onShowMainWindow, std::function<void()> onQuit,
-                        QObject* parent = nullptr);
+    StatusBarController(std::function<void()> onShowMainWindow, std::function<void()> onShowSettings,
+                        std::function<void()> onQuit, QObject* parent = nullptr);
     ~StatusBarController() override;
 
     // The disabled status line under "Open Karvo"; no line while this is unset or gives an empty text.
@@ -31,6 +31,7 @@ public:
 
 private:
     std::function<void()> m_onShowMainWindow;
+    std::function<void()> m_onShowSettings;
     std::function<void()> m_onQuit;
     std::function<QString()> m_statusLine;
     std::unique_ptr<TrayHost> m_tray;

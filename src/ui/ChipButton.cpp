@@ -6,11 +6,11 @@
 
 #include <QEnterEvent>
 #include <QFontMetricsF>
-#include <cmath>
 #include <QPainter>
 #include <QPainterPath>
 #include <QStyle>
 #include <QVariantAnimation>
+#include <cmath>
 
 namespace karvo {
 

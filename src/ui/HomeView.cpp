@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPushButton>
 #include <QVBoxLayout>
 #include <QVariantAnimation>
 
@@ -191,7 +192,20 @@ QWidget* HomeView::buildQuickDragCard()
     layout->setSpacing(8);
     m_quickDragControls = new QuickDragControls(m_quickDrag, card);
     layout->addWidget(m_quickDragControls);
-    // "Replay demo" joins this card once the onboarding screen exists.
+    m_replayDemo = new QPushButton(L("Replay demo"), card);
+    m_replayDemo->setFlat(true);
+    m_replayDemo->setCursor(Qt::PointingHandCursor);
+    m_replayDemo->setFont(Typography::font(12));
+    m_replayDemo->setAccessibleName(L("Replay demo"));
+    QPalette link = m_replayDemo->palette();
+    link.setColor(QPalette::ButtonText, Typography::accent(palette()));
+    m_replayDemo->setPalette(link);
+    m_replayDemo->setStyleSheet(QStringLiteral("QPushButton { border: none; padding: 0; text-align: left; }"));
+    connect(m_replayDemo, &QPushButton::clicked, this, [this] {
+        if (m_onReplayDemo)
+            m_onReplayDemo();
+    });
+    layout->addWidget(m_replayDemo, 0, Qt::AlignLeading);
     return card;
 }
 

@@ -3,9 +3,11 @@
 
 #include <QList>
 #include <QWidget>
+#include <functional>
 
 class QGraphicsOpacityEffect;
 class QLabel;
+class QPushButton;
 class QVariantAnimation;
 
 namespace karvo {
@@ -39,6 +41,9 @@ public:
     bool shortcutsHidden() const { return m_shortcutsHidden; }
     // The shortcut tips button: hides or shows the demo cards and remembers the choice.
     void toggleShortcuts();
+    // "Replay demo" on the Quick Drag card.
+    void setOnReplayDemo(std::function<void()> replay) { m_onReplayDemo = std::move(replay); }
+    QPushButton* replayDemoButton() const { return m_replayDemo; }
     // 1 while Quick Drag is ready, dimmed otherwise.
     qreal shortcutSectionOpacity() const;
 
@@ -63,6 +68,8 @@ private:
     QGraphicsOpacityEffect* m_sectionOpacity = nullptr;
     QVariantAnimation* m_sectionFade = nullptr;
     bool m_shortcutsHidden = false;
+    QPushButton* m_replayDemo = nullptr;
+    std::function<void()> m_onReplayDemo;
 };
 
 } // namespace karvo

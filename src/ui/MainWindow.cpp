@@ -2,15 +2,22 @@
 #include "MainWindow.h"
 
 #include "ActionPicker.h"
+#include "AppearanceStore.h"
 #include "BackgroundRemover.h"
 #include "DropZone.h"
 #include "FFmpegLocator.h"
 #include "FeaturesView.h"
 #include "FileChooserFilters.h"
 #include "HomeView.h"
+#include "HoverRowButton.h"
 #include "IconTile.h"
+#include "LanguageStore.h"
 #include "Localization.h"
+#include "OnboardingView.h"
+#include "Preferences.h"
 #include "QuickDragController.h"
+#include "SettingsDefaults.h"
+#include "SettingsView.h"
 #include "SystemColors.h"
 #include "Typography.h"
 
@@ -19,12 +26,14 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QListWidget>
 #include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStackedWidget>
+#include <QVBoxLayout>
 
 namespace karvo {
 
@@ -35,7 +44,15 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     resize(820, 640);
     setAcceptDrops(true);
 
+    m_root = new QStackedWidget(this);
+    setCentralWidget(m_root);
     buildContent();
+    // Until onboarding has been completed once, it is what a start shows.
+    const QVariant done = Preferences::value(QString::fromLatin1(SettingsDefaults::onboardingDoneKey));
+    if (done.typeId() == QMetaType::Bool && done.toBool())
+        setMode(RootMode::main);
+    else
+        showOnboarding();
 
     m_chooseAction = new QAction(L("Choose a file…"), this);
     m_chooseAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
@@ -62,20 +79,24 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     }
 }
 
-void MainWindow::buildContent()
+QWidget* MainWindow::buildSidebar(QWidget* parent)
 {
-    auto* root = new QWidget(this);
-    auto* columns = new QHBoxLayout(root);
-    columns->setContentsMargins(0, 0, 0, 0);
-    columns->setSpacing(0);
+    auto* column = new QWidget(parent);
+    column->setFixedWidth(190);
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 8);
+    layout->setSpacing(6);
 
-    m_sidebar = new QListWidget(root);
+    m_sidebar = new QListWidget(column);
     m_sidebar->setAccessibleName(L("Sidebar"));
     m_sidebar->setFrameShape(QFrame::NoFrame);
     m_sidebar->setIconSize(QSize(22, 22));
     m_sidebar->setFont(Typography::font(13));
-    m_sidebar->setFixedWidth(190);
     m_sidebar->setSpacing(2);
+    // The list sits on the window's own colour, like the settings row below it.
+    QPalette listPalette = m_sidebar->palette();
+    listPalette.setColor(QPalette::Base, listPalette.color(QPalette::Window));
+    m_sidebar->setPalette(listPalette);
     const qreal ratio = devicePixelRatioF();
     const QPalette& pal = palette();
     auto* home = new QListWidgetItem(
@@ -86,8 +107,37 @@ void MainWindow::buildContent()
                                                    SystemColors::color(SystemColor::purple, pal), 22, ratio)),
                             L("All Features"), m_sidebar);
     features->setSizeHint(QSize(0, 34));
-    // The settings row joins the foot of the sidebar once the settings screen exists.
-    columns->addWidget(m_sidebar);
+    layout->addWidget(m_sidebar, 1);
+
+    // Pinned below the list: the way into settings.
+    auto* rule = new QFrame(column);
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
+    layout->addWidget(rule);
+    m_settingsRow = new HoverRowButton(column);
+    m_settingsRow->row()->setContentsMargins(12, 8, 12, 8);
+    m_settingsRow->row()->addWidget(
+        new IconTile(QStringLiteral("gearshape"), SystemColors::color(SystemColor::gray, pal), 22, m_settingsRow));
+    auto* settingsTitle = new QLabel(L("Settings"), m_settingsRow);
+    settingsTitle->setFont(Typography::font(13));
+    m_settingsRow->row()->addWidget(settingsTitle);
+    m_settingsRow->row()->addStretch(1);
+    m_settingsRow->setAccessibleName(L("Settings"));
+    connect(m_settingsRow, &QAbstractButton::clicked, this, [this] { showSettings(); });
+    auto* rowMargin = new QHBoxLayout;
+    rowMargin->setContentsMargins(6, 0, 6, 0);
+    rowMargin->addWidget(m_settingsRow);
+    layout->addLayout(rowMargin);
+    return column;
+}
+
+void MainWindow::buildContent()
+{
+    auto* root = new QWidget(this);
+    auto* columns = new QHBoxLayout(root);
+    columns->setContentsMargins(0, 0, 0, 0);
+    columns->setSpacing(0);
+    columns->addWidget(buildSidebar(root));
 
     auto* divider = new QFrame(root);
     divider->setFrameShape(QFrame::VLine);
@@ -117,7 +167,13 @@ void MainWindow::buildContent()
         if (row >= 0)
             setTab(row == 1 ? MainTab::features : MainTab::home);
     });
-    setCentralWidget(root); // deletes the previous content
+    if (m_mainScreen) {
+        m_root->removeWidget(m_mainScreen);
+        m_mainScreen->deleteLater(); // a click inside it may have led here
+    }
+    m_mainScreen = root;
+    m_root->insertWidget(0, root);
+    m_home->setOnReplayDemo([this] { showOnboarding(); });
     setTab(m_tab);
     m_home->dropZone()->setOnChooseFile([this] { chooseFile(RadialAction::format(OutputFormat::mp4)); });
     m_home->picker()->setOnChoose([this](const RadialAction& action) { choose(action); });
@@ -143,6 +199,68 @@ void MainWindow::rebuildContent()
     setWindowTitle(L("Karvo"));
     m_chooseAction->setText(L("Choose a file…"));
     buildContent();
+    // Every screen comes back in the new language or look; settings and onboarding on their first page.
+    if (m_mode == RootMode::settings)
+        showSettings();
+    else if (m_mode == RootMode::onboarding)
+        showOnboarding();
+    else
+        setMode(RootMode::main);
+}
+
+void MainWindow::setVersion(const QString& version, const QString& buildId)
+{
+    m_version = version;
+    m_buildId = buildId;
+}
+
+void MainWindow::setMode(RootMode mode)
+{
+    m_mode = mode;
+    QWidget* screen = mode == RootMode::settings     ? static_cast<QWidget*>(m_settings)
+                      : mode == RootMode::onboarding ? static_cast<QWidget*>(m_onboarding)
+                                                     : m_mainScreen;
+    m_root->setCurrentWidget(screen);
+    // A screen that is not shown is not kept: the next visit starts it afresh.
+    if (mode != RootMode::settings && m_settings) {
+        m_root->removeWidget(m_settings);
+        m_settings->deleteLater();
+        m_settings = nullptr;
+    }
+    if (mode != RootMode::onboarding && m_onboarding) {
+        m_root->removeWidget(m_onboarding);
+        m_onboarding->deleteLater();
+        m_onboarding = nullptr;
+    }
+}
+
+void MainWindow::showMainScreen()
+{
+    setMode(RootMode::main);
+}
+
+void MainWindow::showSettings()
+{
+    if (m_settings) {
+        m_root->removeWidget(m_settings);
+        m_settings->deleteLater();
+    }
+    m_settings = new SettingsView({LanguageStore::shared(), AppearanceStore::shared(), QuickDragController::shared(),
+                                   [this] { showMainScreen(); }, [this] { showOnboarding(); }, m_folderChooser,
+                                   m_version, m_buildId});
+    m_root->addWidget(m_settings);
+    setMode(RootMode::settings);
+}
+
+void MainWindow::showOnboarding()
+{
+    if (m_onboarding) {
+        m_root->removeWidget(m_onboarding);
+        m_onboarding->deleteLater();
+    }
+    m_onboarding = new OnboardingView(QuickDragController::shared(), [this] { showMainScreen(); });
+    m_root->addWidget(m_onboarding);
+    setMode(RootMode::onboarding);
 }
 
 void MainWindow::present()
@@ -169,6 +287,7 @@ void MainWindow::presentPending(const QStringList& paths)
         m_home->picker()->setDrop(*m_pending, BackgroundRemover::seemsInstalled());
         m_home->showPicker(true);
         setTab(MainTab::home);
+        setMode(RootMode::main);
         return;
     }
     route(paths, RadialAction::format(OutputFormat::mp4));

@@ -3,6 +3,7 @@
 
 #include "Actions.h"
 #include "PendingDrop.h"
+#include "SettingsContext.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -11,13 +12,19 @@
 
 class QAction;
 class QListWidget;
+class QPushButton;
 class QStackedWidget;
 
 namespace karvo {
 
 class FeaturesView;
 class HomeView;
+class HoverRowButton;
+class OnboardingView;
+class SettingsView;
 
+// Which screen fills the window.
+enum class RootMode { onboarding, main, settings };
 // The selected sidebar row of the main screen.
 enum class MainTab { home, features };
 
@@ -56,6 +63,20 @@ public:
     QListWidget* sidebar() const { return m_sidebar; }
     MainTab tab() const { return m_tab; }
     void setTab(MainTab tab);
+    HoverRowButton* settingsRow() const { return m_settingsRow; }
+
+    // First start (until onboarding has been completed once) shows onboarding; then the main screen.
+    RootMode mode() const { return m_mode; }
+    void showMainScreen();
+    // A fresh settings screen on its first page.
+    void showSettings();
+    // Onboarding from its first page, as on first start ("Replay demo").
+    void showOnboarding();
+    SettingsView* settings() const { return m_settings; }
+    OnboardingView* onboarding() const { return m_onboarding; }
+    // What the settings screen needs from the program: the folder chooser and the version it shows.
+    void setFolderChooser(SettingsContext::FolderChooser chooser) { m_folderChooser = std::move(chooser); }
+    void setVersion(const QString& version, const QString& buildId);
     QAction* chooseFileAction() const { return m_chooseAction; }
     // Looks for ffmpeg and ffprobe again, e.g. when the user comes back after installing them.
     void refreshToolStatus();
@@ -70,8 +91,19 @@ protected:
 
 private:
     void buildContent();
+    QWidget* buildSidebar(QWidget* parent);
     void route(const QStringList& paths, const RadialAction& action);
+    void setMode(RootMode mode);
 
+    QStackedWidget* m_root = nullptr;
+    QWidget* m_mainScreen = nullptr;
+    SettingsView* m_settings = nullptr;
+    OnboardingView* m_onboarding = nullptr;
+    HoverRowButton* m_settingsRow = nullptr;
+    RootMode m_mode = RootMode::main;
+    SettingsContext::FolderChooser m_folderChooser;
+    QString m_version;
+    QString m_buildId;
     HomeView* m_home = nullptr;
     FeaturesView* m_features = nullptr;
     QListWidget* m_sidebar = nullptr;

@@ -14,6 +14,7 @@
 #include "QuickDragControls.h"
 #include "RadialSegments.h"
 #include "SettingsDefaults.h"
+#include "SettingsView.h"
 #include "ShortcutDemoCard.h"
 
 #include <QAccessible>
@@ -215,6 +216,11 @@ TEST(FlowLayoutArithmetic, RightToLeftRowsStartAtTheRightEdge)
               (QList<QPoint>{{70, 0}, {12, 0}, {70, 28}}));
 }
 
+// Onboarding has been completed: the window opens on the main screen.
+struct OnboardingDone {
+    OnboardingDone() { Preferences::setValue(QString::fromLatin1(SettingsDefaults::onboardingDoneKey), true); }
+};
+
 class MainWindowScreens : public ::testing::Test {
 protected:
     void SetUp() override
@@ -229,6 +235,7 @@ protected:
         });
     }
 
+    OnboardingDone done;
     MainWindow window;
     QList<QStringList> routed;
     QList<RadialAction> actions;
@@ -345,4 +352,41 @@ TEST_F(MainWindowScreens, NoChipTitleIsCutAtTheDefaultWindowSize)
             cut << chip->text();
     }
     EXPECT_TRUE(cut.isEmpty()) << cut.join(QLatin1Char(',')).toStdString();
+}
+
+TEST(MainWindowModes, OnboardingUntilCompletedThenMainAndSettingsComeFreshEachTime)
+{
+    MainWindow first;
+    EXPECT_EQ(first.mode(), RootMode::onboarding);
+    ASSERT_NE(first.onboarding(), nullptr);
+    // Files opened during onboarding go straight to the main screen with the picker.
+    first.presentPending({QStringLiteral("/tmp/a.mp4")});
+    EXPECT_EQ(first.mode(), RootMode::main);
+    EXPECT_TRUE(first.home()->isShowingPicker());
+
+    Preferences::setValue(QString::fromLatin1(SettingsDefaults::onboardingDoneKey), true);
+    MainWindow window;
+    window.show();
+    EXPECT_EQ(window.mode(), RootMode::main);
+    EXPECT_EQ(window.onboarding(), nullptr);
+
+    window.settingsRow()->click();
+    EXPECT_EQ(window.mode(), RootMode::settings);
+    const SettingsView* settings = window.settings();
+    ASSERT_NE(settings, nullptr);
+    EXPECT_TRUE(settings->isVisible());
+    // A language or appearance change rebuilds the screen shown, settings on their first page again.
+    window.rebuildContent();
+    EXPECT_EQ(window.mode(), RootMode::settings);
+    EXPECT_NE(window.settings(), settings);
+
+    window.showMainScreen();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.mode(), RootMode::main);
+    EXPECT_EQ(window.settings(), nullptr);
+    EXPECT_TRUE(window.home()->isVisible());
+
+    window.home()->replayDemoButton()->click();
+    EXPECT_EQ(window.mode(), RootMode::onboarding);
+    EXPECT_NE(window.onboarding(), nullptr);
 }

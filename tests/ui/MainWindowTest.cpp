@@ -9,6 +9,8 @@
 #include "FlowLayout.h"
 #include "HomeView.h"
 #include "PendingDrop.h"
+#include "Preferences.h"
+#include "SettingsDefaults.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -37,6 +39,11 @@ QStringList titles(const QList<ActionChip>& chips)
     return out;
 }
 
+// Onboarding has been completed: the window opens on the main screen.
+struct OnboardingDone {
+    OnboardingDone() { Preferences::setValue(QString::fromLatin1(SettingsDefaults::onboardingDoneKey), true); }
+};
+
 class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -50,6 +57,7 @@ protected:
     QString file(const QString& name) const { return dir.filePath(name); }
 
     QTemporaryDir dir;
+    OnboardingDone done;
     MainWindow window;
     std::vector<Routed> routed;
 };

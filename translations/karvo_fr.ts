@@ -3,6 +3,10 @@
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
     <name>Karvo</name>
+    <message>
+        <source>%.2f×</source>
+        <translation type="unfinished"></translation>
+    </message>
     <message numerus="yes">
         <source>%@ + %d more</source>
         <translation type="unfinished">
@@ -114,6 +118,22 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>%lld px</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%lld s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%lld%%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%lld°</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>--angle needs 90, 180 or 270, not &apos;%@&apos;</source>
         <translation type="unfinished"></translation>
     </message>
@@ -186,11 +206,23 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>About Karvo</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Aim at a format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>All Features</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Appearance</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -209,6 +241,10 @@
     </message>
     <message>
         <source>Audio files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -298,6 +334,14 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Choose…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Clear Finished</source>
         <translation type="unfinished"></translation>
     </message>
@@ -340,6 +384,10 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Continue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Conversions</source>
         <translation type="unfinished"></translation>
     </message>
@@ -352,7 +400,19 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Convert video, audio, and images right from a file manager drag — or straight from this window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Converted files will be saved to this folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Converting to %@</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Converting…</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -372,7 +432,39 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Custom folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Cut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default speed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default values for the processing tools.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Defaults</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Defaults apply when a tool window opens; each tool can still adjust per run.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Demonstration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Demonstration of dropping a file on the window</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -380,7 +472,23 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Done</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Drag &amp; drop converter for video, audio, and images</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drag a file in the file manager</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drag the file into the Karvo window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drop files here</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -393,6 +501,10 @@
     </message>
     <message>
         <source>Edit tools</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enable Quick Drag</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -416,6 +528,22 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Formats</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Get Started</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Hides the shortcut demos</source>
         <translation type="unfinished"></translation>
     </message>
@@ -428,7 +556,23 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Hold ⇧ Shift</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Home</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How Karvo handles your data.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>If the original folder isn&apos;t writable, Karvo asks for a folder instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Image compression</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -480,11 +624,27 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Karvo processes files entirely on your computer — nothing is uploaded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Karvo — Click to open; right-click for menu</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Keep Working</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language, appearance, and Quick Drag.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Light</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -516,7 +676,19 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Next to the original file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Results</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>No audio track</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No folder selected</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -540,11 +712,23 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Onboarding</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Open</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Open Karvo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page %d of %d</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -576,6 +760,10 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Privacy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Quality</source>
         <translation type="unfinished"></translation>
     </message>
@@ -589,6 +777,10 @@
     </message>
     <message>
         <source>Quick Drag could not start. Try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quick Drag demonstration</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -616,6 +808,14 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Release — done!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Release, then pick an action</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Remove Background</source>
         <translation type="unfinished"></translation>
     </message>
@@ -629,6 +829,10 @@
     </message>
     <message>
         <source>Removing metadata</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replay demo</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -660,6 +864,18 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Rotation angle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save converted files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Segment %d/%d: %@</source>
         <translation type="unfinished"></translation>
     </message>
@@ -669,6 +885,18 @@
     </message>
     <message>
         <source>Select All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shift</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -693,6 +921,10 @@
     </message>
     <message>
         <source>Sidebar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skip</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -741,6 +973,10 @@
     </message>
     <message>
         <source>Supported files (%@)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -830,6 +1066,10 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Trip.mp4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Try Again</source>
         <translation type="unfinished"></translation>
     </message>
@@ -850,11 +1090,31 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Version %@ (%@)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Video compression</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Video files</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Videos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Watch it in action</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Welcome to Karvo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where converted files are saved.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

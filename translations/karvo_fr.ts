@@ -114,6 +114,10 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>%d × %d px</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>%d%%</source>
         <translation type="unfinished"></translation>
     </message>
@@ -222,6 +226,10 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Analyzing video…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Appearance</source>
         <translation type="unfinished"></translation>
     </message>
@@ -234,6 +242,10 @@
         <translation type="unfinished">
             <numerusform></numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Aspect ratio</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Audio</source>
@@ -294,6 +306,10 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Cannot read video frames</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Cannot save %@: %@</source>
         <translation type="unfinished"></translation>
     </message>
@@ -307,6 +323,10 @@
     </message>
     <message>
         <source>Changing speed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check file access and try again.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -327,6 +347,10 @@
     </message>
     <message>
         <source>Choose an action</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose an end time after the start.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -428,6 +452,18 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Crop area</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Crop height</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Crop width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Cropping video</source>
         <translation type="unfinished"></translation>
     </message>
@@ -488,11 +524,19 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Drag the rectangle or its corners to choose the part of the picture to keep.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Drop files here</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Drop files, then pick an action</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duration: %@</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -505,6 +549,14 @@
     </message>
     <message>
         <source>Enable Quick Drag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End time</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -536,11 +588,23 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Frame time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Freeform</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>General</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Get Started</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Height</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -836,6 +900,10 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Resize</source>
         <translation type="unfinished"></translation>
     </message>
@@ -865,6 +933,10 @@
     </message>
     <message>
         <source>Rotation angle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save PNG</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -940,6 +1012,10 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Speed factor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Split</source>
         <translation type="unfinished"></translation>
     </message>
@@ -953,6 +1029,14 @@
     </message>
     <message>
         <source>Splitting every %@ s would make more than %d parts. Choose a longer part length.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start time</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1102,6 +1186,10 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Video preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Videos</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1115,6 +1203,10 @@
     </message>
     <message>
         <source>Where converted files are saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Width</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

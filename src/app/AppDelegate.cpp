@@ -3,7 +3,6 @@
 
 #include "AboutBox.h"
 #include "AppearanceStore.h"
-#include "DefaultsToolRun.h"
 #include "DragMonitor.h"
 #include "DropAlerts.h"
 #include "DropEntry.h"
@@ -57,9 +56,7 @@ AppDelegate::AppDelegate(QObject* parent)
         services.reload = [] {
             ProgressHook::reload();
         };
-        // Tools whose windows are not built yet still run with the stored defaults.
-        ToolWindows::shared().setPresenter(
-            std::make_shared<ToolWindowPresenter>(std::make_shared<DefaultsToolRun>(), services));
+        ToolWindows::shared().setPresenter(std::make_shared<ToolWindowPresenter>(services));
     }
 }
 

@@ -7,21 +7,15 @@
 
 namespace karvo {
 
-ToolWindowPresenter::ToolWindowPresenter(std::shared_ptr<ToolWindows::Presenter> fallback, const ToolServices& services)
-    : m_fallback(std::move(fallback)), m_services(services.withDefaults())
-{
-}
+ToolWindowPresenter::ToolWindowPresenter(const ToolServices& services) : m_services(services.withDefaults()) {}
 
 void ToolWindowPresenter::present(const ToolRequest& request)
 {
     if (request.files.isEmpty())
         return;
     const ToolKindTable::Entry entry = ToolKindTable::entry(request.kind);
-    if (!entry.build) {
-        if (m_fallback)
-            m_fallback->present(request);
+    if (!entry.build)
         return;
-    }
     m_registry.host(L(entry.title), entry.contentSize, QUuid::createUuid(),
                     [&] { return entry.build(request.files, m_services); });
 }

@@ -10,18 +10,16 @@
 namespace karvo {
 
 // Opens one tool window per request: a new window every time, even for a request identical to one whose
-// window is still open. Tools without a window of their own yet go to `fallback`.
+// window is still open.
 class ToolWindowPresenter : public ToolWindows::Presenter {
 public:
-    explicit ToolWindowPresenter(std::shared_ptr<ToolWindows::Presenter> fallback = {},
-                                 const ToolServices& services = {});
+    explicit ToolWindowPresenter(const ToolServices& services = {});
 
     void present(const ToolRequest& request) override;
 
     ToolWindowRegistry& registry() { return m_registry; }
 
 private:
-    std::shared_ptr<ToolWindows::Presenter> m_fallback;
     ToolServices m_services;
     ToolWindowRegistry m_registry;
 };

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DropEntry.h"
 
-#include "DefaultsToolRun.h"
 #include "DropAlerts.h"
 #include "EventLoop.h"
 #include "MediaProbe.h"
@@ -212,22 +211,4 @@ TEST(DropEntry, RoutingErrorsOfADropMergeIntoOneAlert)
     ASSERT_EQ(alerts.shown.size(), 1);
     EXPECT_EQ(alerts.shown[0].text, QStringLiteral("3 files couldn't be processed"));
     EXPECT_EQ(alerts.shown[0].informativeText.count(QStringLiteral("• ")), 3);
-}
-
-TEST(DefaultsToolRun, RunsEachFileWithTheStoredDefaultsAndReportsMisfits)
-{
-    const QString clip = test::TestMedia::clip(2.0);
-    QList<DropEnqueue> enqueued;
-    QList<DropError> errors;
-    DefaultsToolRun run([&](const DropEnqueue& e) { enqueued << e; }, [&](const DropError& e) { errors << e; });
-    run.present({ToolKind::speed, {{clip, MediaProbe::probe(clip)}}});
-    ASSERT_EQ(enqueued.size(), 1);
-    EXPECT_EQ(enqueued[0].path, clip);
-    EXPECT_TRUE(errors.isEmpty());
-
-    // Without a probe result there is nothing to crop against.
-    run.present({ToolKind::crop, {{clip, std::nullopt}}});
-    EXPECT_EQ(enqueued.size(), 1);
-    ASSERT_EQ(errors.size(), 1);
-    EXPECT_EQ(errors[0].title, QStringLiteral("Cannot process %1").arg(QFileInfo(clip).fileName()));
 }

@@ -1,10 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Opens every tool window that exists and saves a picture of each as <folder>/tool-<name>.png, for looking at
 // them: `QT_QPA_PLATFORM=offscreen toolwindows_snapshots /tmp`.
+#include "CropView.h"
 #include "EventLoop.h"
 #include "ImageFixtures.h"
 #include "ImagePreview.h"
 #include "LanguageStore.h"
+#include "MediaBackend.h"
+#include "MediaProbe.h"
+#include "PlayerView.h"
+#include "SnapshotView.h"
+#include "TestMedia.h"
 #include "ToolWindow.h"
 #include "ToolWindowPresenter.h"
 
@@ -23,6 +29,7 @@ MediaInfo clip(double duration)
 
 int main(int argc, char** argv)
 {
+    MediaBackend::selectDefault(); // before the trim and speed windows make their players
     QApplication app(argc, argv);
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::tempPath();
     if (argc > 2)
@@ -32,9 +39,11 @@ int main(int argc, char** argv)
     ToolServices quiet{[](const DropEnqueue&) {}, [](const DropError&) {},
                        [] {
                        }};
-    ToolWindowPresenter presenter(nullptr, quiet);
+    ToolWindowPresenter presenter(quiet);
     const QString photo = test::ImageFixtures::heic();
     const QString wide = test::ImageFixtures::quadrants();
+    const QString video = test::TestMedia::clip1080();
+    const QString shortVideo = test::TestMedia::clip(1.5, 640, 360);
     struct Shot {
         const char* name;
         ToolRequest request;
@@ -51,6 +60,16 @@ int main(int argc, char** argv)
         {"compress-image", {ToolKind::compressImage, {{wide, std::nullopt}, {photo, std::nullopt}}}},
         {"resize-image", {ToolKind::resizeImage, {{photo, std::nullopt}}}},
         {"resize-unreadable", {ToolKind::resizeImage, {{"/nowhere/missing.png", std::nullopt}}}},
+        {"trim", {ToolKind::trim, {{video, MediaProbe::probe(video)}}}},
+        {"trim-two",
+         {ToolKind::trim, {{video, MediaProbe::probe(video)}, {shortVideo, MediaProbe::probe(shortVideo)}}}},
+        {"trim-unknown", {ToolKind::trim, {{video, std::nullopt}}}},
+        {"speed", {ToolKind::speed, {{video, MediaProbe::probe(video)}}}},
+        {"speed-two",
+         {ToolKind::speed, {{video, MediaProbe::probe(video)}, {shortVideo, MediaProbe::probe(shortVideo)}}}},
+        {"snapshot", {ToolKind::snapshot, {{video, MediaProbe::probe(video)}}}},
+        {"snapshot-unreadable", {ToolKind::snapshot, {{test::TestMedia::truncated(), clip(3)}}}},
+        {"crop", {ToolKind::crop, {{video, MediaProbe::probe(video)}, {shortVideo, MediaProbe::probe(shortVideo)}}}},
     };
     int failures = 0;
     for (const Shot& shot : shots) {
@@ -63,6 +82,17 @@ int main(int argc, char** argv)
             return 1;
         for (ImagePreview* preview : window->findChildren<ImagePreview*>())
             test::waitFor([&] { return preview->state() != ImagePreview::State::loading; }, 30000);
+        for (PlayerView* player : window->findChildren<PlayerView*>())
+            test::waitFor(
+                [&] { return player->state() != PlayerView::State::loading && !player->currentFrame().isNull(); },
+                30000);
+        for (SnapshotView* snapshot : window->findChildren<SnapshotView*>()) {
+            test::waitFor([&] { return snapshot->analysis() != SnapshotView::Analysis::analysing; }, 30000);
+            test::spin(300); // the overlay's fade
+        }
+        // A crop that shows every layer: dimming, border, grid and handles.
+        for (CropView* crop : window->findChildren<CropView*>())
+            crop->setCropRect({0.12, 0.18, 0.6, 0.64});
         test::spin(50);
         const QString path = folder + QStringLiteral("/tool-%1.png").arg(QString::fromLatin1(shot.name));
         if (!window->grab().save(path))

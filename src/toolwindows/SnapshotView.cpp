@@ -44,15 +44,14 @@ QLabel* monospacedLabel(const QString& text)
 
 SnapshotView::SnapshotView(const QList<ToolFile>& files, const ToolServices& services, QWidget* parent)
     : ToolView(parent), m_parameters(ToolParameters::fromDefaults(files)),
-      m_firstPath(files.isEmpty() ? QString() : files.first().path), m_firstDuration(0), m_player(new PlayerView),
-      m_overlay(new SnapshotOverlay(m_player)), m_worker(std::make_unique<PreviewWorker>(this))
+      m_firstPath(files.isEmpty() ? QString() : files.first().path), m_firstDuration(0),
+      m_player(previewPanel(previewHeight)), m_overlay(new SnapshotOverlay(m_player)),
+      m_worker(std::make_unique<PreviewWorker>(this))
 {
     if (!files.isEmpty() && files.first().info) {
         const double d = files.first().info->duration;
         m_firstDuration = std::isfinite(d) && d > 0 ? d : 0;
     }
-    m_player->setFixedHeight(previewHeight);
-    m_player->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     m_player->setAccessibleName(L("Video preview"));
     m_overlay->setMode(SnapshotOverlay::Mode::analysing);
 

@@ -17,13 +17,10 @@
 namespace karvo {
 
 SpeedView::SpeedView(const QList<ToolFile>& files, const ToolServices& services, QWidget* parent)
-    : ToolView(parent), m_parameters(ToolParameters::fromDefaults(files)), m_preview(new PlayerView),
+    : ToolView(parent), m_parameters(ToolParameters::fromDefaults(files)),
+      m_preview(previewPanel(previewHeight, files.isEmpty() ? QString() : files.first().path)),
       m_speedRow(new ParameterRow(L("Speed"), L("Speed factor"), valueWidth))
 {
-    m_preview->setFixedHeight(previewHeight);
-    m_preview->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    m_preview->setSource(files.isEmpty() ? QString() : files.first().path);
-
     auto* controls = new QWidget;
     auto* column = new QVBoxLayout(controls);
     column->setContentsMargins(0, 0, 0, 0);

@@ -34,13 +34,10 @@ QLabel* captionLine(QWidget* parent)
 
 TrimView::TrimView(const QList<ToolFile>& files, const ToolServices& services, QWidget* parent)
     : ToolView(parent), m_parameters(ToolParameters::fromDefaults(files)), m_range(firstDuration(files)),
-      m_preview(new PlayerView), m_startRow(new ParameterRow(L("Start"), L("Start time"), valueWidth)),
+      m_preview(previewPanel(previewHeight, files.isEmpty() ? QString() : files.first().path)),
+      m_startRow(new ParameterRow(L("Start"), L("Start time"), valueWidth)),
       m_endRow(new ParameterRow(L("End"), L("End time"), valueWidth))
 {
-    m_preview->setFixedHeight(previewHeight);
-    m_preview->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    m_preview->setSource(files.isEmpty() ? QString() : files.first().path);
-
     auto* controls = new QWidget;
     auto* column = new QVBoxLayout(controls);
     column->setContentsMargins(0, 0, 0, 0);

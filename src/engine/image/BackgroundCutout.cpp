@@ -25,16 +25,6 @@ constexpr double subjectThreshold = 0.5;
 // Below this spread the mask is flat and taken as it is instead of being stretched.
 constexpr double flatMask = 1e-6;
 
-ImageIOError failure(ImageIOFailure kind, const QString& detail = {})
-{
-    return ImageIOError{kind, ImageFormat::png, detail};
-}
-
-ImageIOError fileFailure(const StagedFile& file)
-{
-    return ImageIOError{ImageIOFailure::writeFailed, ImageFormat::png, file.error(), file.errorCode()};
-}
-
 // 8-bit sRGB, alpha (if any) as the last band.
 vips::VImage toRgb8(vips::VImage image)
 {
@@ -166,7 +156,7 @@ std::optional<ImageIOError> BackgroundCutout::remove(const QString& input, const
         return isCancelled && isCancelled();
     };
     if (cancelled())
-        return failure(ImageIOFailure::cancelled);
+        return imageFailure(ImageIOFailure::cancelled);
     const auto model = SegmentationModel::find(modelFolders);
     if (!model)
         return ImageIOError{ImageIOFailure::cannotWrite, ImageFormat::png, QStringLiteral("no segmentation model")};
@@ -174,9 +164,9 @@ std::optional<ImageIOError> BackgroundCutout::remove(const QString& input, const
     QString detail;
     const auto source = ImageSource::open(input, &detail);
     if (!source)
-        return failure(ImageIOFailure::unreadable, detail);
+        return imageFailure(ImageIOFailure::unreadable, detail);
     if (cancelled())
-        return failure(ImageIOFailure::cancelled);
+        return imageFailure(ImageIOFailure::cancelled);
 
     cv::Mat blob;
     try {
@@ -185,28 +175,28 @@ std::optional<ImageIOError> BackgroundCutout::remove(const QString& input, const
             blob = modelInput(*source, *model, isCancelled, stopped);
         } catch (const vips::VError& e) {
             vips_error_clear();
-            return failure(stopped ? ImageIOFailure::cancelled : ImageIOFailure::unreadable,
-                           QString::fromUtf8(e.what()).trimmed());
+            return imageFailure(stopped ? ImageIOFailure::cancelled : ImageIOFailure::unreadable,
+                                QString::fromUtf8(e.what()).trimmed());
         }
         if (cancelled())
-            return failure(ImageIOFailure::cancelled);
+            return imageFailure(ImageIOFailure::cancelled);
 
         cv::dnn::Net net = cv::dnn::readNetFromONNX(QFile::encodeName(model->path()).toStdString());
         net.setInput(blob);
         const cv::Mat output = net.forward(net.getUnconnectedOutLayersNames().front());
         blob = firstPlane(output);
     } catch (const cv::Exception& e) {
-        return failure(ImageIOFailure::writeFailed, QString::fromUtf8(e.what()).trimmed());
+        return imageFailure(ImageIOFailure::writeFailed, QString::fromUtf8(e.what()).trimmed());
     }
     // Inference cannot be interrupted; a cancellation during it is honoured as soon as it returns.
     if (cancelled())
-        return failure(ImageIOFailure::cancelled);
+        return imageFailure(ImageIOFailure::cancelled);
     if (blob.empty())
-        return failure(ImageIOFailure::writeFailed, QStringLiteral("the model's output is not a mask"));
+        return imageFailure(ImageIOFailure::writeFailed, QStringLiteral("the model's output is not a mask"));
 
     StagedFile file(outputPng);
     if (file.fd() < 0)
-        return fileFailure(file);
+        return StagedFile::failureOf(file);
     VipsTargetFile sink(file, isCancelled);
     std::optional<VipsCancellation> watch;
     try {
@@ -214,9 +204,9 @@ std::optional<ImageIOError> BackgroundCutout::remove(const QString& input, const
         const vips::VImage full = toRgb8(source->decodeUpright(longest, longest, VIPS_SIZE_DOWN));
         const auto alpha = alphaFromMask(blob, QSize(full.width(), full.height()));
         if (!alpha)
-            return failure(ImageIOFailure::writeFailed, QStringLiteral("no subject found"));
+            return imageFailure(ImageIOFailure::writeFailed, QStringLiteral("no subject found"));
         if (cancelled())
-            return failure(ImageIOFailure::cancelled);
+            return imageFailure(ImageIOFailure::cancelled);
         const vips::VImage& mask = *alpha;
         vips::VImage cutOut;
         if (full.has_alpha()) {
@@ -233,15 +223,15 @@ std::optional<ImageIOError> BackgroundCutout::remove(const QString& input, const
         const QString message = QString::fromUtf8(e.what()).trimmed();
         vips_error_clear();
         if (const auto kind = sink.failureOf(watch && watch->stopped()))
-            return *kind == ImageIOFailure::writeFailed ? fileFailure(file) : failure(*kind, message);
+            return *kind == ImageIOFailure::writeFailed ? StagedFile::failureOf(file) : imageFailure(*kind, message);
         const int longest = std::max(source->width(), source->height());
-        return failure(source->decodesCleanly(longest) ? ImageIOFailure::writeFailed : ImageIOFailure::unreadable,
-                       message);
+        return imageFailure(source->decodesCleanly(longest) ? ImageIOFailure::writeFailed : ImageIOFailure::unreadable,
+                            message);
     }
     if (cancelled())
-        return failure(ImageIOFailure::cancelled);
+        return imageFailure(ImageIOFailure::cancelled);
     if (!file.commit())
-        return fileFailure(file);
+        return StagedFile::failureOf(file);
     return std::nullopt;
 }
 

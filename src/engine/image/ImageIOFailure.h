@@ -26,4 +26,10 @@ struct ImageIOError {
     qint64 pixelLimit = 0;
 };
 
+// A failure that concerns no format in particular.
+inline ImageIOError imageFailure(ImageIOFailure kind, const QString& detail = {})
+{
+    return ImageIOError{kind, ImageFormat::png, detail};
+}
+
 } // namespace karvo

@@ -21,16 +21,6 @@ namespace karvo {
 namespace {
 constexpr int unknownSizeEdge = 16384;
 
-ImageIOError failure(ImageIOFailure kind, const QString& detail = {})
-{
-    return ImageIOError{kind, ImageFormat::png, detail};
-}
-
-ImageIOError fileFailure(const StagedFile& file)
-{
-    return ImageIOError{ImageIOFailure::writeFailed, ImageFormat::png, file.error(), file.errorCode()};
-}
-
 // A scratch write that failed while computing the picture: a damaged input, or the machine.
 ImageIOError refine(ImageIOError error, const ImageSource& source, int edge)
 {
@@ -140,7 +130,7 @@ std::optional<ImageIOError> saveHeic(const vips::VImage& image, const ImageSourc
 {
     StagedFile file(output);
     if (file.fd() < 0)
-        return fileFailure(file);
+        return StagedFile::failureOf(file);
     ScratchImage scratch(output);
     if (auto error = scratch.write(image, isCancelled))
         return refine(*error, source, edge);
@@ -152,9 +142,9 @@ std::optional<ImageIOError> saveHeic(const vips::VImage& image, const ImageSourc
     if (auto error = HeifEncoderProcess::encode(scratch.path(), file, quality, strip, isCancelled))
         return error;
     if (isCancelled && isCancelled())
-        return failure(ImageIOFailure::cancelled);
+        return imageFailure(ImageIOFailure::cancelled);
     if (!file.commit())
-        return fileFailure(file);
+        return StagedFile::failureOf(file);
     return std::nullopt;
 }
 
@@ -165,7 +155,7 @@ std::optional<ImageIOError> save(const vips::VImage& image, const ImageSource& s
         return saveHeic(image, source, edge, output, params, isCancelled);
     StagedFile file(output);
     if (file.fd() < 0)
-        return fileFailure(file);
+        return StagedFile::failureOf(file);
     JpegMetadataFilter filter;
     const bool filtered = params.format == ImageFormat::jpeg && params.stripMetadata;
     VipsTargetFile sink(file, isCancelled, filtered ? &filter : nullptr);
@@ -183,17 +173,18 @@ std::optional<ImageIOError> save(const vips::VImage& image, const ImageSource& s
         const QString message = QString::fromUtf8(e.what()).trimmed();
         vips_error_clear();
         if (sink.filterFailed())
-            return failure(ImageIOFailure::writeFailed, QStringLiteral("bad JPEG"));
+            return imageFailure(ImageIOFailure::writeFailed, QStringLiteral("bad JPEG"));
         if (const auto kind = sink.failureOf(watch.stopped()))
-            return *kind == ImageIOFailure::writeFailed ? fileFailure(file) : failure(*kind);
-        return failure(source.decodesCleanly(edge) ? ImageIOFailure::writeFailed : ImageIOFailure::unreadable, message);
+            return *kind == ImageIOFailure::writeFailed ? StagedFile::failureOf(file) : imageFailure(*kind);
+        return imageFailure(source.decodesCleanly(edge) ? ImageIOFailure::writeFailed : ImageIOFailure::unreadable,
+                            message);
     }
     if (filtered && !filter.passing())
-        return failure(ImageIOFailure::writeFailed, QStringLiteral("bad JPEG"));
+        return imageFailure(ImageIOFailure::writeFailed, QStringLiteral("bad JPEG"));
     if (isCancelled && isCancelled())
-        return failure(ImageIOFailure::cancelled);
+        return imageFailure(ImageIOFailure::cancelled);
     if (!file.commit())
-        return fileFailure(file);
+        return StagedFile::failureOf(file);
     return std::nullopt;
 }
 } // namespace
@@ -211,14 +202,14 @@ std::optional<ImageIOError> ImageWriter::write(const QString& input, const QStri
         return isCancelled && isCancelled();
     };
     if (cancelled())
-        return failure(ImageIOFailure::cancelled);
+        return imageFailure(ImageIOFailure::cancelled);
 
     QString detail;
     const auto source = ImageSource::open(input, &detail);
     if (!source)
-        return failure(ImageIOFailure::unreadable, detail);
+        return imageFailure(ImageIOFailure::unreadable, detail);
     if (cancelled())
-        return failure(ImageIOFailure::cancelled);
+        return imageFailure(ImageIOFailure::cancelled);
 
     const int edge = decodeEdge(params.maxEdge, std::max(source->width(), source->height()));
     std::optional<ScratchImage> turned; // declared before `image`, so it goes only after the last read from it
@@ -248,7 +239,7 @@ std::optional<ImageIOError> ImageWriter::write(const QString& input, const QStri
                 } catch (const vips::VError&) {
                     if (watch.stopped()) {
                         vips_error_clear();
-                        return failure(ImageIOFailure::cancelled);
+                        return imageFailure(ImageIOFailure::cancelled);
                     }
                     throw;
                 }
@@ -257,16 +248,16 @@ std::optional<ImageIOError> ImageWriter::write(const QString& input, const QStri
         }
     } catch (const vips::VError& e) {
         vips_error_clear();
-        return failure(ImageIOFailure::unreadable, QString::fromUtf8(e.what()).trimmed());
+        return imageFailure(ImageIOFailure::unreadable, QString::fromUtf8(e.what()).trimmed());
     }
     if (cancelled())
-        return failure(ImageIOFailure::cancelled);
+        return imageFailure(ImageIOFailure::cancelled);
 
     try {
         image = prepareForSave(image, params);
     } catch (const vips::VError& e) {
         vips_error_clear();
-        return failure(ImageIOFailure::writeFailed, QString::fromUtf8(e.what()).trimmed());
+        return imageFailure(ImageIOFailure::writeFailed, QString::fromUtf8(e.what()).trimmed());
     }
     return save(image, *source, edge, output, params, isCancelled);
 }

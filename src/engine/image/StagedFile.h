@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ImageIOFailure.h"
+
 #include <QString>
 
 namespace karvo {
@@ -22,6 +24,11 @@ public:
     QString error() const { return m_error; }
     // errno of the failed creation, write, close or move; 0 while nothing failed.
     int errorCode() const { return m_errno; }
+    // The failed write of `file` as an image error.
+    static ImageIOError failureOf(const StagedFile& file)
+    {
+        return ImageIOError{ImageIOFailure::writeFailed, ImageFormat::png, file.error(), file.errorCode()};
+    }
 
     // Appends all of `size` bytes; false (with error()) on any failure.
     bool write(const void* data, qint64 size);

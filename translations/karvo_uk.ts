@@ -77,11 +77,9 @@
         <source>%@ needs a value</source>
         <translation type="unfinished"></translation>
     </message>
-    <message numerus="yes">
+    <message>
         <source>%@ not found. Install with: %@</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%@ was not found. It may have been moved, renamed or deleted.</source>

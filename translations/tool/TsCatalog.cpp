@@ -3,6 +3,7 @@
 
 #include "Localization.h"
 
+#include <QDirIterator>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -116,6 +117,30 @@ QList<TsMessage> keysAtLine(const QString& path, int line)
     return keys;
 }
 
+// The keys written as Ln("…"): lupdate takes any L call with two or more arguments for a counted tr(),
+// so which texts take plural forms is read from the sources instead.
+QSet<QString> countedKeys(const QString& sourceDir)
+{
+    static const QRegularExpression call(QStringLiteral(R"re(\bLn\(\s*((?:"(?:[^"\\]|\\.)*"\s*)+))re"));
+    static const QRegularExpression literal(QStringLiteral(R"re("((?:[^"\\]|\\.)*)")re"));
+    QSet<QString> keys;
+    QDirIterator files(sourceDir, {QStringLiteral("*.cpp"), QStringLiteral("*.h")}, QDir::Files,
+                       QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        QFile file(files.next());
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        const QString text = QString::fromUtf8(file.readAll());
+        for (auto it = call.globalMatch(text); it.hasNext();) {
+            QString key;
+            for (auto piece = literal.globalMatch(it.next().captured(1)); piece.hasNext();)
+                key += piece.next().captured(1).replace(QLatin1String("\\\""), QLatin1String("\""));
+            keys.insert(key);
+        }
+    }
+    return keys;
+}
+
 bool hasText(const TsMessage& message)
 {
     return std::any_of(message.forms.begin(), message.forms.end(), [](const QString& f) { return !f.isEmpty(); });
@@ -156,6 +181,9 @@ TsExtraction TsCatalog::extract(const QString& lupdate, const QString& sourceDir
             if (!result.catalog->find(message.source))
                 result.catalog->messages.append(message);
         }
+        const QSet<QString> counted = countedKeys(sourceDir);
+        for (TsMessage& message : result.catalog->messages)
+            message.numerus = counted.contains(message.source);
         std::sort(result.catalog->messages.begin(), result.catalog->messages.end(),
                   [](const TsMessage& a, const TsMessage& b) { return a.source < b.source; });
     }

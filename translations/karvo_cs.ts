@@ -5,1251 +5,1263 @@
     <name>Karvo</name>
     <message>
         <source>%.2f×</source>
-        <translation type="unfinished"></translation>
+        <translation>%.2f×</translation>
     </message>
     <message numerus="yes">
         <source>%@ + %d more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%@ + %d další</numerusform>
+            <numerusform>%@ + %d další</numerusform>
+            <numerusform>%@ + %d dalších</numerusform>
         </translation>
     </message>
     <message>
         <source>%@ / %@</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ / %@</translation>
     </message>
     <message>
         <source>%@ and %d more</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ a další (%d)</translation>
     </message>
     <message>
         <source>%@ cannot be read: permission denied. Check the file&apos;s permissions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor %@ nelze přečíst: přístup odepřen. Zkontrolujte oprávnění souboru.</translation>
     </message>
     <message>
         <source>%@ could not be read as media: it is damaged, incomplete, or not a video or audio file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor %@ nelze načíst jako médium: je poškozený, neúplný nebo nejde o video ani zvukový soubor.</translation>
     </message>
     <message>
         <source>%@ does not apply to %@</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ nelze použít s akcí %@</translation>
     </message>
     <message>
         <source>%@ has no audio to extract.</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor %@ neobsahuje zvuk, který by šlo extrahovat.</translation>
     </message>
     <message>
         <source>%@ has no audio to mute.</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor %@ neobsahuje zvuk, který by šlo ztlumit.</translation>
     </message>
     <message>
         <source>%@ is a device, not a media file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ je zařízení, nikoli mediální soubor.</translation>
     </message>
     <message>
         <source>%@ is a folder, not a media file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ je složka, nikoli mediální soubor.</translation>
     </message>
     <message>
         <source>%@ is a link to a file that no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ je odkaz na soubor, který již neexistuje.</translation>
     </message>
     <message>
         <source>%@ is a named pipe, not a media file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ je pojmenovaná roura, nikoli mediální soubor.</translation>
     </message>
     <message>
         <source>%@ is empty (0 bytes).</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor %@ je prázdný (0 bajtů).</translation>
     </message>
     <message>
         <source>%@ is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ není běžný soubor.</translation>
     </message>
     <message>
         <source>%@ is not a video file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ není videosoubor.</translation>
     </message>
     <message>
         <source>%@ is read-only. Choose another output folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jen pro čtení: %@. Vyberte jinou výstupní složku.</translation>
     </message>
     <message>
         <source>%@ needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ vyžaduje hodnotu</translation>
     </message>
     <message>
         <source>%@ not found. Install with: %@</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ nebyl nalezen. Nainstalujte jej příkazem: %@</translation>
     </message>
     <message>
         <source>%@ was not found. It may have been moved, renamed or deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor %@ nebyl nalezen. Mohl být přesunut, přejmenován nebo smazán.</translation>
     </message>
     <message>
         <source>%@ · Saved beside the original</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ · Uloží se vedle originálu</translation>
     </message>
     <message>
         <source>%@: %@</source>
-        <translation type="unfinished"></translation>
+        <translation>%@: %@</translation>
     </message>
     <message>
         <source>%@; see karvo-cli --help</source>
-        <translation type="unfinished"></translation>
+        <translation>%@; viz karvo-cli --help</translation>
     </message>
     <message>
         <source>%d files couldn&apos;t be processed</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubory, které nelze zpracovat: %d</translation>
     </message>
     <message numerus="yes">
         <source>%d min ago</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Před %d min</numerusform>
+            <numerusform>Před %d min</numerusform>
+            <numerusform>Před %d min</numerusform>
         </translation>
     </message>
     <message>
         <source>%d px</source>
-        <translation type="unfinished"></translation>
+        <translation>%d px</translation>
     </message>
     <message>
         <source>%d × %d px</source>
-        <translation type="unfinished"></translation>
+        <translation>%d × %d px</translation>
     </message>
     <message>
         <source>%d%%</source>
-        <translation type="unfinished"></translation>
+        <translation>%d %%</translation>
     </message>
     <message>
         <source>%lld px</source>
-        <translation type="unfinished"></translation>
+        <translation>%lld px</translation>
     </message>
     <message>
         <source>%lld s</source>
-        <translation type="unfinished"></translation>
+        <translation>%lld s</translation>
     </message>
     <message>
         <source>%lld%%</source>
-        <translation type="unfinished"></translation>
+        <translation>%lld %%</translation>
     </message>
     <message>
         <source>%lld°</source>
-        <translation type="unfinished"></translation>
+        <translation>%lld°</translation>
     </message>
     <message>
         <source>--angle needs 90, 180 or 270, not &apos;%@&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--angle přijímá 90, 180 nebo 270, nikoli „%@“</translation>
     </message>
     <message>
         <source>--at needs a time in seconds, 0 or more, not &apos;%@&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--at přijímá čas v sekundách, 0 nebo více, nikoli „%@“</translation>
     </message>
     <message>
         <source>--edge needs 3840, 1920, 1280 or 800, not &apos;%@&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--edge přijímá 3840, 1920, 1280 nebo 800, nikoli „%@“</translation>
     </message>
     <message>
         <source>--end needs a time after the start</source>
-        <translation type="unfinished"></translation>
+        <translation>--end vyžaduje čas po začátku</translation>
     </message>
     <message>
         <source>--end needs a time in seconds, 0 or more, not &apos;%@&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--end přijímá čas v sekundách, 0 nebo více, nikoli „%@“</translation>
     </message>
     <message>
         <source>--every needs a part length of at least %@ second, not &apos;%@&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--every přijímá délku části alespoň %@ s, nikoli „%@“</translation>
     </message>
     <message>
         <source>--factor needs a number from %@ to %@, not &apos;%@&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--factor přijímá číslo od %@ do %@, nikoli „%@“</translation>
     </message>
     <message>
         <source>--output-dir %@: no such folder</source>
-        <translation type="unfinished"></translation>
+        <translation>--output-dir %@: taková složka neexistuje</translation>
     </message>
     <message>
         <source>--preset applies to videos, not to the image %@; images take --quality</source>
-        <translation type="unfinished"></translation>
+        <translation>--preset platí pro videa, ne pro obrázek %@; obrázky používají --quality</translation>
     </message>
     <message>
         <source>--preset needs 0, 1 or 2, not &apos;%@&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--preset přijímá 0, 1 nebo 2, nikoli „%@“</translation>
     </message>
     <message>
         <source>--quality %@ is outside %@ .. %@; using %@</source>
-        <translation type="unfinished"></translation>
+        <translation>--quality %@ je mimo rozsah %@ .. %@; použije se %@</translation>
     </message>
     <message>
         <source>--quality applies to images, not to the video %@; videos take --preset</source>
-        <translation type="unfinished"></translation>
+        <translation>--quality platí pro obrázky, ne pro video %@; videa používají --preset</translation>
     </message>
     <message>
         <source>--quality needs a number from %@ to %@, not &apos;%@&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--quality přijímá číslo od %@ do %@, nikoli „%@“</translation>
     </message>
     <message>
         <source>--rect %@ is not a part of the picture: X and Y go from 0 to 1, W and H from above 0 to 1</source>
-        <translation type="unfinished"></translation>
+        <translation>--rect %@ není částí obrazu: X a Y musí být od 0 do 1, W a H větší než 0 a nejvýše 1</translation>
     </message>
     <message>
         <source>--rect %@ lies outside the picture: nothing of it is left to keep</source>
-        <translation type="unfinished"></translation>
+        <translation>--rect %@ leží mimo obraz: nezbývá z něj nic k zachování</translation>
     </message>
     <message>
         <source>--rect %@ reaches past the picture; cropping %@,%@,%@,%@</source>
-        <translation type="unfinished"></translation>
+        <translation>--rect %@ přesahuje obraz; ořezává se na %@,%@,%@,%@</translation>
     </message>
     <message>
         <source>--rect needs X,Y,W,H: the top-left corner and the size as fractions of the picture, not &apos;%@&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--rect přijímá X,Y,W,H: levý horní roh a velikost jako podíl rozměrů obrazu, nikoli „%@“</translation>
     </message>
     <message>
         <source>--start needs a time in seconds, 0 or more, not &apos;%@&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--start přijímá čas v sekundách, 0 nebo více, nikoli „%@“</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>O aplikaci</translation>
     </message>
     <message>
         <source>About Karvo</source>
-        <translation type="unfinished"></translation>
+        <translation>O aplikaci Karvo</translation>
     </message>
     <message>
         <source>Aim at a format</source>
-        <translation type="unfinished"></translation>
+        <translation>Namiřte na formát</translation>
     </message>
     <message>
         <source>All Features</source>
-        <translation type="unfinished"></translation>
+        <translation>Všechny funkce</translation>
     </message>
     <message>
         <source>Analyzing video…</source>
-        <translation type="unfinished"></translation>
+        <translation>Analýza videa…</translation>
     </message>
     <message>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Vzhled</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Použít</translation>
     </message>
     <message numerus="yes">
         <source>Apply to %d files</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Použít na %d soubor</numerusform>
+            <numerusform>Použít na %d soubory</numerusform>
+            <numerusform>Použít na %d souborů</numerusform>
         </translation>
     </message>
     <message>
         <source>Aspect ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Poměr stran</translation>
     </message>
     <message>
         <source>Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Zvuk</translation>
     </message>
     <message>
         <source>Audio files</source>
-        <translation type="unfinished"></translation>
+        <translation>Zvukové soubory</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Zpět</translation>
     </message>
     <message>
         <source>Background removal needs a segmentation model. Put an ONNX model (.onnx) in %@.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odstranění pozadí vyžaduje segmentační model. Vložte model ONNX (.onnx) do složky %@.</translation>
     </message>
     <message>
         <source>Balanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyvážená</translation>
     </message>
     <message>
         <source>Balances visual quality and file size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyvažuje kvalitu obrazu a velikost souboru.</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Zrušit</translation>
     </message>
     <message>
         <source>Cancel task</source>
-        <translation type="unfinished"></translation>
+        <translation>Zrušit úlohu</translation>
     </message>
     <message numerus="yes">
         <source>Cancelled · %d file(s) saved</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Zrušeno · uložen %d soubor</numerusform>
+            <numerusform>Zrušeno · uloženy %d soubory</numerusform>
+            <numerusform>Zrušeno · uloženo %d souborů</numerusform>
         </translation>
     </message>
     <message>
         <source>Cannot create output: %@</source>
-        <translation type="unfinished"></translation>
+        <translation>Nelze vytvořit výstup: %@</translation>
     </message>
     <message>
         <source>Cannot determine media duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Nelze zjistit délku média</translation>
     </message>
     <message>
         <source>Cannot process %@</source>
-        <translation type="unfinished"></translation>
+        <translation>Nelze zpracovat %@</translation>
     </message>
     <message>
         <source>Cannot read image</source>
-        <translation type="unfinished"></translation>
+        <translation>Nelze načíst obrázek</translation>
     </message>
     <message>
         <source>Cannot read media</source>
-        <translation type="unfinished"></translation>
+        <translation>Nelze načíst médium</translation>
     </message>
     <message>
         <source>Cannot read video frames</source>
-        <translation type="unfinished"></translation>
+        <translation>Nelze načíst snímky videa</translation>
     </message>
     <message>
         <source>Cannot save %@: %@</source>
-        <translation type="unfinished"></translation>
+        <translation>Nelze uložit %@: %@</translation>
     </message>
     <message>
         <source>Cannot save image</source>
-        <translation type="unfinished"></translation>
+        <translation>Nelze uložit obrázek</translation>
     </message>
     <message>
         <source>Change Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Změnit rychlost</translation>
     </message>
     <message>
         <source>Changing speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Změna rychlosti</translation>
     </message>
     <message>
         <source>Check file access and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zkontrolujte přístup k souboru a zkuste to znovu.</translation>
     </message>
     <message>
         <source>Choose Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Vybrat složku</translation>
     </message>
     <message>
         <source>Choose a file…</source>
-        <translation type="unfinished"></translation>
+        <translation>Vybrat soubor…</translation>
     </message>
     <message>
         <source>Choose a folder for converted files</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyberte složku pro převedené soubory</translation>
     </message>
     <message>
         <source>Choose a media file to %@</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyberte mediální soubor pro akci „%@“</translation>
     </message>
     <message>
         <source>Choose an action</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyberte akci</translation>
     </message>
     <message>
         <source>Choose an end time after the start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Konec musí být až po začátku.</translation>
     </message>
     <message>
         <source>Choose files to convert (Ctrl+O)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyberte soubory k převodu (Ctrl+O)</translation>
     </message>
     <message>
         <source>Choose…</source>
-        <translation type="unfinished"></translation>
+        <translation>Vybrat…</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Vymazat</translation>
     </message>
     <message>
         <source>Clear Finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Vymazat dokončené</translation>
     </message>
     <message>
         <source>Clear finished tasks</source>
-        <translation type="unfinished"></translation>
+        <translation>Vymazat dokončené úlohy</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Zavřít</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokončeno</translation>
     </message>
     <message numerus="yes">
         <source>Completed · %d file(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Dokončeno · %d soubor</numerusform>
+            <numerusform>Dokončeno · %d soubory</numerusform>
+            <numerusform>Dokončeno · %d souborů</numerusform>
         </translation>
     </message>
     <message>
         <source>Compress</source>
-        <translation type="unfinished"></translation>
+        <translation>Komprimovat</translation>
     </message>
     <message>
         <source>Compress Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Komprimovat obrázek</translation>
     </message>
     <message>
         <source>Compress Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Komprimovat video</translation>
     </message>
     <message>
         <source>Compressing</source>
-        <translation type="unfinished"></translation>
+        <translation>Komprimování</translation>
     </message>
     <message>
         <source>Compression</source>
-        <translation type="unfinished"></translation>
+        <translation>Komprese</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokračovat</translation>
     </message>
     <message>
         <source>Conversions</source>
-        <translation type="unfinished"></translation>
+        <translation>Převody</translation>
     </message>
     <message>
         <source>Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Převod</translation>
     </message>
     <message>
         <source>Convert format</source>
-        <translation type="unfinished"></translation>
+        <translation>Převod formátu</translation>
     </message>
     <message>
         <source>Convert video, audio, and images right from a file manager drag — or straight from this window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Převádějte video, zvuk a obrázky přímo při přetahování ze správce souborů — nebo rovnou v tomto okně.</translation>
     </message>
     <message>
         <source>Converted files will be saved to this folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Převedené soubory se budou ukládat do této složky.</translation>
     </message>
     <message>
         <source>Converting to %@</source>
-        <translation type="unfinished"></translation>
+        <translation>Převod do %@</translation>
     </message>
     <message>
         <source>Converting…</source>
-        <translation type="unfinished"></translation>
+        <translation>Převádění…</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopírovat</translation>
     </message>
     <message>
         <source>Crop</source>
-        <translation type="unfinished"></translation>
+        <translation>Oříznout</translation>
     </message>
     <message>
         <source>Crop Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Oříznout video</translation>
     </message>
     <message>
         <source>Crop area</source>
-        <translation type="unfinished"></translation>
+        <translation>Oblast ořezu</translation>
     </message>
     <message>
         <source>Crop height</source>
-        <translation type="unfinished"></translation>
+        <translation>Výška ořezu</translation>
     </message>
     <message>
         <source>Crop width</source>
-        <translation type="unfinished"></translation>
+        <translation>Šířka ořezu</translation>
     </message>
     <message>
         <source>Cropping video</source>
-        <translation type="unfinished"></translation>
+        <translation>Ořezávání videa</translation>
     </message>
     <message>
         <source>Custom folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Do vlastní složky</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyjmout</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Tmavý</translation>
     </message>
     <message>
         <source>Default speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Výchozí rychlost</translation>
     </message>
     <message>
         <source>Default values for the processing tools.</source>
-        <translation type="unfinished"></translation>
+        <translation>Výchozí hodnoty nástrojů pro zpracování.</translation>
     </message>
     <message>
         <source>Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>Výchozí hodnoty</translation>
     </message>
     <message>
         <source>Defaults apply when a tool window opens; each tool can still adjust per run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Výchozí hodnoty se použijí při otevření okna nástroje; v každém nástroji je lze pro dané zpracování upravit.</translation>
     </message>
     <message>
         <source>Demonstration</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukázka</translation>
     </message>
     <message>
         <source>Demonstration of dropping a file on the window</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukázka přetažení souboru do okna</translation>
     </message>
     <message>
         <source>Dismiss result</source>
-        <translation type="unfinished"></translation>
+        <translation>Skrýt výsledek</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Hotovo</translation>
     </message>
     <message>
         <source>Drag &amp; drop converter for video, audio, and images</source>
-        <translation type="unfinished"></translation>
+        <translation>Převodník videa, zvuku a obrázků přetažením</translation>
     </message>
     <message>
         <source>Drag a file in the file manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Táhněte soubor ve správci souborů</translation>
     </message>
     <message>
         <source>Drag the file into the Karvo window</source>
-        <translation type="unfinished"></translation>
+        <translation>Přetáhněte soubor do okna Karvo</translation>
     </message>
     <message>
         <source>Drag the rectangle or its corners to choose the part of the picture to keep.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tažením obdélníku nebo jeho rohů vyberte část obrazu, která se má zachovat.</translation>
     </message>
     <message>
         <source>Drop files here</source>
-        <translation type="unfinished"></translation>
+        <translation>Přetáhněte soubory sem</translation>
     </message>
     <message>
         <source>Drop files, then pick an action</source>
-        <translation type="unfinished"></translation>
+        <translation>Přetáhněte sem soubory a vyberte akci</translation>
     </message>
     <message>
         <source>Duration: %@</source>
-        <translation type="unfinished"></translation>
+        <translation>Délka: %@</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Úpravy</translation>
     </message>
     <message>
         <source>Edit tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Nástroje úprav</translation>
     </message>
     <message>
         <source>Enable Quick Drag</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapněte Rychlé přetažení</translation>
     </message>
     <message>
         <source>End</source>
-        <translation type="unfinished"></translation>
+        <translation>Konec</translation>
     </message>
     <message>
         <source>End time</source>
-        <translation type="unfinished"></translation>
+        <translation>Čas konce</translation>
     </message>
     <message>
         <source>Every</source>
-        <translation type="unfinished"></translation>
+        <translation>Každých</translation>
     </message>
     <message>
         <source>Everything the radial menu can do, grouped by source file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vše, co kruhová nabídka umí, seskupené podle druhu zdrojového souboru.</translation>
     </message>
     <message>
         <source>Failed to launch ffmpeg: %@</source>
-        <translation type="unfinished"></translation>
+        <translation>Nepodařilo se spustit ffmpeg: %@</translation>
     </message>
     <message>
         <source>Failed · %@</source>
-        <translation type="unfinished"></translation>
+        <translation>Selhalo · %@</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor</translation>
     </message>
     <message>
         <source>Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubory</translation>
     </message>
     <message>
         <source>Formats</source>
-        <translation type="unfinished"></translation>
+        <translation>Formáty</translation>
     </message>
     <message>
         <source>Frame time</source>
-        <translation type="unfinished"></translation>
+        <translation>Čas snímku</translation>
     </message>
     <message>
         <source>Freeform</source>
-        <translation type="unfinished"></translation>
+        <translation>Volný</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Obecné</translation>
     </message>
     <message>
         <source>Get Started</source>
-        <translation type="unfinished"></translation>
+        <translation>Začít</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Výška</translation>
     </message>
     <message>
         <source>Hides the shortcut demos</source>
-        <translation type="unfinished"></translation>
+        <translation>Skryje ukázky zkratek</translation>
     </message>
     <message>
         <source>High quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Vysoká kvalita</translation>
     </message>
     <message>
         <source>Hold</source>
-        <translation type="unfinished"></translation>
+        <translation>Držte</translation>
     </message>
     <message>
         <source>Hold ⇧ Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Podržte ⇧ Shift</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Domů</translation>
     </message>
     <message>
         <source>How Karvo handles your data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jak Karvo nakládá s vašimi daty.</translation>
     </message>
     <message>
         <source>If the original folder isn&apos;t writable, Karvo asks for a folder instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokud do původní složky nelze zapisovat, Karvo se zeptá na jinou složku.</translation>
     </message>
     <message>
         <source>Image compression</source>
-        <translation type="unfinished"></translation>
+        <translation>Komprese obrázků</translation>
     </message>
     <message>
         <source>Image files</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrázky</translation>
     </message>
     <message>
         <source>Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrázky</translation>
     </message>
     <message>
         <source>Images only</source>
-        <translation type="unfinished"></translation>
+        <translation>Jen obrázky</translation>
     </message>
     <message>
         <source>Images work now. Video and audio need: %@</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrázky fungují hned. Pro video a zvuk je potřeba: %@</translation>
     </message>
     <message>
         <source>Just now</source>
-        <translation type="unfinished"></translation>
+        <translation>Právě teď</translation>
     </message>
     <message>
         <source>Karvo</source>
-        <translation type="unfinished"></translation>
+        <translation>Karvo</translation>
     </message>
     <message>
         <source>Karvo cannot create a file in %@. Choose another output folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Karvo nemůže vytvořit soubor v tomto umístění: %@. Vyberte jinou výstupní složku.</translation>
     </message>
     <message>
         <source>Karvo couldn&apos;t save next to the original. Choose a folder for the converted files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubory nelze uložit vedle originálu. Vyberte složku pro převedené soubory.</translation>
     </message>
     <message>
         <source>Karvo handles video, audio, and images. Other files are skipped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Karvo zpracovává video, zvuk a obrázky. Ostatní soubory se přeskočí.</translation>
     </message>
     <message>
         <source>Karvo is already running but does not answer; try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Karvo již běží, ale neodpovídá; zkuste to za chvíli znovu.</translation>
     </message>
     <message>
         <source>Karvo is not allowed to read this file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Karvo nemá oprávnění číst tento soubor.</translation>
     </message>
     <message>
         <source>Karvo may not write to %@. Choose another output folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Karvo nemá oprávnění zapisovat do složky %@. Vyberte jinou výstupní složku.</translation>
     </message>
     <message>
         <source>Karvo processes files entirely on your computer — nothing is uploaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Karvo zpracovává soubory výhradně ve vašem počítači — nic se nikam neodesílá.</translation>
     </message>
     <message>
         <source>Karvo — Click to open; right-click for menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Karvo — kliknutím otevřete, pravým tlačítkem zobrazíte nabídku</translation>
     </message>
     <message>
         <source>Keep Working</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokračovat v práci</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Jazyk</translation>
     </message>
     <message>
         <source>Language, appearance, and Quick Drag.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jazyk, vzhled a Rychlé přetažení.</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Světlý</translation>
     </message>
     <message>
         <source>Loading preview…</source>
-        <translation type="unfinished"></translation>
+        <translation>Načítání náhledu…</translation>
     </message>
     <message>
         <source>Longest edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Delší strana</translation>
     </message>
     <message>
         <source>MP4 files · Saved beside the original</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubory MP4 · Uloží se vedle originálu</translation>
     </message>
     <message>
         <source>Media conversion and inspection are available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Převod a analýza médií jsou k dispozici.</translation>
     </message>
     <message>
         <source>Missing output path</source>
-        <translation type="unfinished"></translation>
+        <translation>Chybí výstupní cesta</translation>
     </message>
     <message>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Ztlumit</translation>
     </message>
     <message>
         <source>Muting</source>
-        <translation type="unfinished"></translation>
+        <translation>Ztlumování</translation>
     </message>
     <message>
         <source>Next to the original file</source>
-        <translation type="unfinished"></translation>
+        <translation>Vedle původního souboru</translation>
     </message>
     <message>
         <source>No Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Žádné výsledky</translation>
     </message>
     <message>
         <source>No audio track</source>
-        <translation type="unfinished"></translation>
+        <translation>Žádná zvuková stopa</translation>
     </message>
     <message>
         <source>No folder selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Není vybrána žádná složka</translation>
     </message>
     <message>
         <source>No picture could be decoded from this file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Z tohoto souboru se nepodařilo dekódovat žádný obraz.</translation>
     </message>
     <message>
         <source>No video track</source>
-        <translation type="unfinished"></translation>
+        <translation>Žádná videostopa</translation>
     </message>
     <message>
         <source>Not enough memory to finish.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nedostatek paměti k dokončení.</translation>
     </message>
     <message>
         <source>Not enough space in %@.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nedostatek volného místa: %@.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Onboarding</source>
-        <translation type="unfinished"></translation>
+        <translation>Úvodní průvodce</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Otevřít</translation>
     </message>
     <message>
         <source>Open Karvo</source>
-        <translation type="unfinished"></translation>
+        <translation>Otevřít Karvo</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Výstup</translation>
     </message>
     <message>
         <source>Page %d of %d</source>
-        <translation type="unfinished"></translation>
+        <translation>Strana %d z %d</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Vložit</translation>
     </message>
     <message>
         <source>Pause preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozastavit náhled</translation>
     </message>
     <message>
         <source>Permission denied — check that the folder is writable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Přístup odepřen — zkontrolujte, zda lze do složky zapisovat.</translation>
     </message>
     <message>
         <source>Permission denied: the source file cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Přístup odepřen: zdrojový soubor nelze přečíst.</translation>
     </message>
     <message>
         <source>Play preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Přehrát náhled</translation>
     </message>
     <message>
         <source>Preserves more detail with lighter compression.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zachová více detailů díky mírnější kompresi.</translation>
     </message>
     <message>
         <source>Preview position</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozice náhledu</translation>
     </message>
     <message>
         <source>Privacy</source>
-        <translation type="unfinished"></translation>
+        <translation>Soukromí</translation>
     </message>
     <message>
         <source>Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Kvalita</translation>
     </message>
     <message>
         <source>Queued</source>
-        <translation type="unfinished"></translation>
+        <translation>Ve frontě</translation>
     </message>
     <message>
         <source>Quick Drag</source>
-        <translation type="unfinished"></translation>
+        <translation>Rychlé přetažení</translation>
     </message>
     <message>
         <source>Quick Drag could not start. Try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rychlé přetažení se nepodařilo spustit. Zkuste to znovu.</translation>
     </message>
     <message>
         <source>Quick Drag demonstration</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukázka Rychlého přetažení</translation>
     </message>
     <message>
         <source>Quick Drag is off — drag files into the window to process them</source>
-        <translation type="unfinished"></translation>
+        <translation>Rychlé přetažení je vypnuto — soubory ke zpracování přetáhněte do okna</translation>
     </message>
     <message>
         <source>Quick Drag is on — hold ⇧ while dragging a file in the file manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Rychlé přetažení je zapnuto — při tažení souboru ve správci souborů držte ⇧</translation>
     </message>
     <message>
         <source>Quick Drag needs an X11 session — drag files into the window instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rychlé přetažení vyžaduje relaci X11 — přetáhněte soubory raději do okna.</translation>
     </message>
     <message>
         <source>Quit Karvo</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukončit Karvo</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Připraveno</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Znovu</translation>
     </message>
     <message>
         <source>Release — done!</source>
-        <translation type="unfinished"></translation>
+        <translation>Pusťte — hotovo!</translation>
     </message>
     <message>
         <source>Release, then pick an action</source>
-        <translation type="unfinished"></translation>
+        <translation>Pusťte a vyberte akci</translation>
     </message>
     <message>
         <source>Remove Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Odstranit pozadí</translation>
     </message>
     <message>
         <source>Remove Meta</source>
-        <translation type="unfinished"></translation>
+        <translation>Odstranit metadata</translation>
     </message>
     <message>
         <source>Removing background</source>
-        <translation type="unfinished"></translation>
+        <translation>Odstraňování pozadí</translation>
     </message>
     <message>
         <source>Removing metadata</source>
-        <translation type="unfinished"></translation>
+        <translation>Odstraňování metadat</translation>
     </message>
     <message>
         <source>Replay demo</source>
-        <translation type="unfinished"></translation>
+        <translation>Přehrát ukázku znovu</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Obnovit</translation>
     </message>
     <message>
         <source>Resize</source>
-        <translation type="unfinished"></translation>
+        <translation>Změnit velikost</translation>
     </message>
     <message>
         <source>Resize Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Změnit velikost obrázku</translation>
     </message>
     <message>
         <source>Resizing</source>
-        <translation type="unfinished"></translation>
+        <translation>Změna velikosti</translation>
     </message>
     <message>
         <source>Results are saved next to the source file — never overwriting the original.</source>
-        <translation type="unfinished"></translation>
+        <translation>Výsledky se ukládají vedle zdrojového souboru — originál se nikdy nepřepíše.</translation>
     </message>
     <message>
         <source>Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>Opakovat</translation>
     </message>
     <message>
         <source>Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Otočit</translation>
     </message>
     <message>
         <source>Rotating</source>
-        <translation type="unfinished"></translation>
+        <translation>Otáčení</translation>
     </message>
     <message>
         <source>Rotation angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Úhel otočení</translation>
     </message>
     <message>
         <source>Save PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit PNG</translation>
     </message>
     <message>
         <source>Save converted files</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukládat převedené soubory</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Hledat</translation>
     </message>
     <message>
         <source>Segment %d/%d: %@</source>
-        <translation type="unfinished"></translation>
+        <translation>Část %d/%d: %@</translation>
     </message>
     <message>
         <source>Segment length</source>
-        <translation type="unfinished"></translation>
+        <translation>Délka části</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Vybrat vše</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení</translation>
     </message>
     <message>
         <source>Settings…</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení…</translation>
     </message>
     <message>
         <source>Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Shift</translation>
     </message>
     <message>
         <source>Shift + Alt + Drag</source>
-        <translation type="unfinished"></translation>
+        <translation>Shift + Alt + přetažení</translation>
     </message>
     <message>
         <source>Shift + Drag</source>
-        <translation type="unfinished"></translation>
+        <translation>Shift + přetažení</translation>
     </message>
     <message>
         <source>Shortcut tips</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipy ke zkratkám</translation>
     </message>
     <message>
         <source>Show in Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Zobrazit ve složce</translation>
     </message>
     <message>
         <source>Shows the shortcut demos</source>
-        <translation type="unfinished"></translation>
+        <translation>Zobrazí ukázky zkratek</translation>
     </message>
     <message>
         <source>Sidebar</source>
-        <translation type="unfinished"></translation>
+        <translation>Postranní panel</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Přeskočit</translation>
     </message>
     <message>
         <source>Smallest size</source>
-        <translation type="unfinished"></translation>
+        <translation>Nejmenší velikost</translation>
     </message>
     <message>
         <source>Snapshot</source>
-        <translation type="unfinished"></translation>
+        <translation>Snímek</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Rychlost</translation>
     </message>
     <message>
         <source>Speed factor</source>
-        <translation type="unfinished"></translation>
+        <translation>Násobek rychlosti</translation>
     </message>
     <message>
         <source>Split</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozdělit</translation>
     </message>
     <message>
         <source>Split Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozdělit video</translation>
     </message>
     <message>
         <source>Splitting</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozdělování</translation>
     </message>
     <message>
         <source>Splitting every %@ s would make more than %d parts. Choose a longer part length.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozdělením po %@ s by vzniklo více než %d částí. Vyberte delší části.</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Začátek</translation>
     </message>
     <message>
         <source>Start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Čas začátku</translation>
     </message>
     <message>
         <source>Starting Quick Drag…</source>
-        <translation type="unfinished"></translation>
+        <translation>Spouštění Rychlého přetažení…</translation>
     </message>
     <message>
         <source>Stop and Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Zastavit a ukončit</translation>
     </message>
     <message>
         <source>Stop tasks and quit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Zastavit úlohy a ukončit?</translation>
     </message>
     <message>
         <source>Stronger compression; fine detail may be lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Silnější komprese; jemné detaily se mohou ztratit.</translation>
     </message>
     <message>
         <source>Supported files (%@)</source>
-        <translation type="unfinished"></translation>
+        <translation>Podporované soubory (%@)</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Podle systému</translation>
     </message>
     <message>
         <source>Taking snapshot</source>
-        <translation type="unfinished"></translation>
+        <translation>Pořizování snímku</translation>
     </message>
     <message>
         <source>The disk reported a read or write error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Disk ohlásil chybu čtení nebo zápisu.</translation>
     </message>
     <message>
         <source>The file could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor nelze otevřít.</translation>
     </message>
     <message>
         <source>The file has no track this operation can use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor neobsahuje stopu, kterou by tato operace mohla použít.</translation>
     </message>
     <message>
         <source>The file has no video track.</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor neobsahuje videostopu.</translation>
     </message>
     <message>
         <source>The file looks damaged or isn&apos;t a supported media file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor se zdá poškozený nebo nejde o podporovaný mediální soubor.</translation>
     </message>
     <message>
         <source>The file&apos;s format or codec is not supported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Formát nebo kodek souboru není podporován.</translation>
     </message>
     <message>
         <source>The name of %@ is not valid UTF-8, so Karvo cannot open it. Rename the file and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Název souboru %@ není platné UTF-8, proto jej Karvo nemůže otevřít. Přejmenujte soubor a zkuste to znovu.</translation>
     </message>
     <message>
         <source>The original file is no longer there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Původní soubor již neexistuje.</translation>
     </message>
     <message>
         <source>The output file name is too long for %@. Rename the source file to something shorter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Název výstupního souboru je pro toto umístění příliš dlouhý: %@. Přejmenujte zdrojový soubor na kratší název.</translation>
     </message>
     <message>
         <source>The output is too large for the file system of %@.</source>
-        <translation type="unfinished"></translation>
+        <translation>Výstup je příliš velký pro souborový systém, na kterém je %@.</translation>
     </message>
     <message>
         <source>The picture is too large to save as %@: it may have at most %d megapixels. Resize it first, or choose JPEG or PNG.</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrázek je příliš velký pro uložení jako %@: může mít nejvýše %d Mpx. Nejprve jej zmenšete nebo vyberte JPEG či PNG.</translation>
     </message>
     <message>
         <source>This computer cannot write %@.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tento počítač neumí zapisovat formát %@.</translation>
     </message>
     <message>
         <source>This ffmpeg has no %@ encoder. Install a complete ffmpeg build.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tento ffmpeg nemá kodér %@. Nainstalujte úplné sestavení ffmpeg.</translation>
     </message>
     <message>
         <source>This file doesn&apos;t fit the chosen settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tento soubor neodpovídá zvolenému nastavení.</translation>
     </message>
     <message>
         <source>This video can&apos;t be previewed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Náhled tohoto videa nelze zobrazit.</translation>
     </message>
     <message>
         <source>Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Nástroje</translation>
     </message>
     <message numerus="yes">
         <source>Total duration %@ → %d segments</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Celková délka %@ → %d část</numerusform>
+            <numerusform>Celková délka %@ → %d části</numerusform>
+            <numerusform>Celková délka %@ → %d částí</numerusform>
         </translation>
     </message>
     <message>
         <source>Trim</source>
-        <translation type="unfinished"></translation>
+        <translation>Zkrátit</translation>
     </message>
     <message>
         <source>Trim Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Zkrátit video</translation>
     </message>
     <message>
         <source>Trimming</source>
-        <translation type="unfinished"></translation>
+        <translation>Zkracování</translation>
     </message>
     <message>
         <source>Trip.mp4</source>
-        <translation type="unfinished"></translation>
+        <translation>Výlet.mp4</translation>
     </message>
     <message>
         <source>Try Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Zkusit znovu</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Zpět</translation>
     </message>
     <message>
         <source>Unfinished tasks will be cancelled. Completed files will be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nedokončené úlohy budou zrušeny. Hotové soubory zůstanou zachovány.</translation>
     </message>
     <message>
         <source>Unsupported file</source>
-        <translation type="unfinished"></translation>
+        <translation>Nepodporovaný soubor</translation>
     </message>
     <message>
         <source>Version %@</source>
-        <translation type="unfinished"></translation>
+        <translation>Verze %@</translation>
     </message>
     <message>
         <source>Version %@ (%@)</source>
-        <translation type="unfinished"></translation>
+        <translation>Verze %@ (%@)</translation>
     </message>
     <message>
         <source>Video compression</source>
-        <translation type="unfinished"></translation>
+        <translation>Komprese videa</translation>
     </message>
     <message>
         <source>Video files</source>
-        <translation type="unfinished"></translation>
+        <translation>Videosoubory</translation>
     </message>
     <message>
         <source>Video preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Náhled videa</translation>
     </message>
     <message>
         <source>Videos</source>
-        <translation type="unfinished"></translation>
+        <translation>Videa</translation>
     </message>
     <message>
         <source>Watch it in action</source>
-        <translation type="unfinished"></translation>
+        <translation>Podívejte se, jak to funguje</translation>
     </message>
     <message>
         <source>Welcome to Karvo</source>
-        <translation type="unfinished"></translation>
+        <translation>Vítejte v aplikaci Karvo</translation>
     </message>
     <message>
         <source>Where converted files are saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kam se ukládají převedené soubory.</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Šířka</translation>
     </message>
     <message>
         <source>ffmpeg exited with %d</source>
-        <translation type="unfinished"></translation>
+        <translation>ffmpeg skončil s kódem %d</translation>
     </message>
     <message>
         <source>ffmpeg not found. Install with: %@</source>
-        <translation type="unfinished"></translation>
+        <translation>ffmpeg nebyl nalezen. Nainstalujte jej příkazem: %@</translation>
     </message>
     <message>
         <source>no files given</source>
-        <translation type="unfinished"></translation>
+        <translation>nebyly zadány žádné soubory</translation>
     </message>
     <message>
         <source>no output was produced</source>
-        <translation type="unfinished"></translation>
+        <translation>nevznikl žádný výstup</translation>
     </message>
     <message>
         <source>plan needs an action and at least one file</source>
-        <translation type="unfinished"></translation>
+        <translation>příkaz plan vyžaduje akci a alespoň jeden soubor</translation>
     </message>
     <message>
         <source>probe needs at least one file</source>
-        <translation type="unfinished"></translation>
+        <translation>příkaz probe vyžaduje alespoň jeden soubor</translation>
     </message>
     <message>
         <source>the output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>výstupní složka</translation>
     </message>
     <message>
         <source>the written file is incomplete</source>
-        <translation type="unfinished"></translation>
+        <translation>zapsaný soubor je neúplný</translation>
     </message>
     <message>
         <source>unknown action &apos;%@&apos;; one of: %@</source>
-        <translation type="unfinished"></translation>
+        <translation>neznámá akce „%@“; možnosti: %@</translation>
     </message>
     <message>
         <source>unknown command &apos;%@&apos;; see karvo-cli --help</source>
-        <translation type="unfinished"></translation>
+        <translation>neznámý příkaz „%@“; viz karvo-cli --help</translation>
     </message>
     <message>
         <source>unknown option %@</source>
-        <translation type="unfinished"></translation>
+        <translation>neznámá volba %@</translation>
     </message>
 </context>
 </TS>

@@ -5,211 +5,213 @@
     <name>Karvo</name>
     <message>
         <source>%.2f×</source>
-        <translation type="unfinished"></translation>
+        <translation>%.2f×</translation>
     </message>
     <message numerus="yes">
         <source>%@ + %d more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%@ + %d weitere</numerusform>
+            <numerusform>%@ + %d weitere</numerusform>
         </translation>
     </message>
     <message>
         <source>%@ / %@</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ / %@</translation>
     </message>
     <message>
         <source>%@ and %d more</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ und %d weitere</translation>
     </message>
     <message>
         <source>%@ cannot be read: permission denied. Check the file&apos;s permissions.</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ kann nicht gelesen werden: Zugriff verweigert. Prüfen Sie die Zugriffsrechte der Datei.</translation>
     </message>
     <message>
         <source>%@ could not be read as media: it is damaged, incomplete, or not a video or audio file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ konnte nicht als Mediendatei gelesen werden: Die Datei ist beschädigt, unvollständig oder keine Video- oder Audiodatei.</translation>
     </message>
     <message>
         <source>%@ does not apply to %@</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ gilt nicht für %@</translation>
     </message>
     <message>
         <source>%@ has no audio to extract.</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ enthält keinen Ton, der extrahiert werden kann.</translation>
     </message>
     <message>
         <source>%@ has no audio to mute.</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ enthält keinen Ton, der stummgeschaltet werden kann.</translation>
     </message>
     <message>
         <source>%@ is a device, not a media file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ ist ein Gerät, keine Mediendatei.</translation>
     </message>
     <message>
         <source>%@ is a folder, not a media file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ ist ein Ordner, keine Mediendatei.</translation>
     </message>
     <message>
         <source>%@ is a link to a file that no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ ist eine Verknüpfung zu einer Datei, die nicht mehr existiert.</translation>
     </message>
     <message>
         <source>%@ is a named pipe, not a media file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ ist eine benannte Pipe, keine Mediendatei.</translation>
     </message>
     <message>
         <source>%@ is empty (0 bytes).</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ ist leer (0 Byte).</translation>
     </message>
     <message>
         <source>%@ is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ ist keine reguläre Datei.</translation>
     </message>
     <message>
         <source>%@ is not a video file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ ist keine Videodatei.</translation>
     </message>
     <message>
         <source>%@ is read-only. Choose another output folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Dateisystem von %@ ist schreibgeschützt. Wählen Sie einen anderen Ausgabeordner.</translation>
     </message>
     <message>
         <source>%@ needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ braucht einen Wert</translation>
     </message>
     <message>
         <source>%@ not found. Install with: %@</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ nicht gefunden. Installieren mit: %@</translation>
     </message>
     <message>
         <source>%@ was not found. It may have been moved, renamed or deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ wurde nicht gefunden. Die Datei wurde möglicherweise verschoben, umbenannt oder gelöscht.</translation>
     </message>
     <message>
         <source>%@ · Saved beside the original</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ · Neben dem Original gespeichert</translation>
     </message>
     <message>
         <source>%@: %@</source>
-        <translation type="unfinished"></translation>
+        <translation>%@: %@</translation>
     </message>
     <message>
         <source>%@; see karvo-cli --help</source>
-        <translation type="unfinished"></translation>
+        <translation>%@; siehe karvo-cli --help</translation>
     </message>
     <message>
         <source>%d files couldn&apos;t be processed</source>
-        <translation type="unfinished"></translation>
+        <translation>%d Dateien konnten nicht verarbeitet werden</translation>
     </message>
     <message numerus="yes">
         <source>%d min ago</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>vor %d Min.</numerusform>
+            <numerusform>vor %d Min.</numerusform>
         </translation>
     </message>
     <message>
         <source>%d px</source>
-        <translation type="unfinished"></translation>
+        <translation>%d px</translation>
     </message>
     <message>
         <source>%d × %d px</source>
-        <translation type="unfinished"></translation>
+        <translation>%d × %d px</translation>
     </message>
     <message>
         <source>%d%%</source>
-        <translation type="unfinished"></translation>
+        <translation>%d%%</translation>
     </message>
     <message>
         <source>%lld px</source>
-        <translation type="unfinished"></translation>
+        <translation>%lld px</translation>
     </message>
     <message>
         <source>%lld s</source>
-        <translation type="unfinished"></translation>
+        <translation>%lld s</translation>
     </message>
     <message>
         <source>%lld%%</source>
-        <translation type="unfinished"></translation>
+        <translation>%lld%%</translation>
     </message>
     <message>
         <source>%lld°</source>
-        <translation type="unfinished"></translation>
+        <translation>%lld°</translation>
     </message>
     <message>
         <source>--angle needs 90, 180 or 270, not &apos;%@&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--angle braucht 90, 180 oder 270, nicht &apos;%@&apos;</translation>
     </message>
     <message>
         <source>--at needs a time in seconds, 0 or more, not &apos;%@&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--at braucht eine Zeit in Sekunden, 0 oder mehr, nicht &apos;%@&apos;</translation>
     </message>
     <message>
         <source>--edge needs 3840, 1920, 1280 or 800, not &apos;%@&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--edge braucht 3840, 1920, 1280 oder 800, nicht &apos;%@&apos;</translation>
     </message>
     <message>
         <source>--end needs a time after the start</source>
-        <translation type="unfinished"></translation>
+        <translation>--end braucht eine Zeit nach der Startzeit</translation>
     </message>
     <message>
         <source>--end needs a time in seconds, 0 or more, not &apos;%@&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--end braucht eine Zeit in Sekunden, 0 oder mehr, nicht &apos;%@&apos;</translation>
     </message>
     <message>
         <source>--every needs a part length of at least %@ second, not &apos;%@&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--every braucht eine Segmentlänge von mindestens %@ Sekunde, nicht &apos;%@&apos;</translation>
     </message>
     <message>
         <source>--factor needs a number from %@ to %@, not &apos;%@&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--factor braucht eine Zahl von %@ bis %@, nicht &apos;%@&apos;</translation>
     </message>
     <message>
         <source>--output-dir %@: no such folder</source>
-        <translation type="unfinished"></translation>
+        <translation>--output-dir %@: Ordner existiert nicht</translation>
     </message>
     <message>
         <source>--preset applies to videos, not to the image %@; images take --quality</source>
-        <translation type="unfinished"></translation>
+        <translation>--preset gilt für Videos, nicht für das Bild %@; für Bilder gibt es --quality</translation>
     </message>
     <message>
         <source>--preset needs 0, 1 or 2, not &apos;%@&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--preset braucht 0, 1 oder 2, nicht &apos;%@&apos;</translation>
     </message>
     <message>
         <source>--quality %@ is outside %@ .. %@; using %@</source>
-        <translation type="unfinished"></translation>
+        <translation>--quality %@ liegt außerhalb von %@ .. %@; verwendet wird %@</translation>
     </message>
     <message>
         <source>--quality applies to images, not to the video %@; videos take --preset</source>
-        <translation type="unfinished"></translation>
+        <translation>--quality gilt für Bilder, nicht für das Video %@; für Videos gibt es --preset</translation>
     </message>
     <message>
         <source>--quality needs a number from %@ to %@, not &apos;%@&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--quality braucht eine Zahl von %@ bis %@, nicht &apos;%@&apos;</translation>
     </message>
     <message>
         <source>--rect %@ is not a part of the picture: X and Y go from 0 to 1, W and H from above 0 to 1</source>
-        <translation type="unfinished"></translation>
+        <translation>--rect %@ ist kein Teil des Bildes: X und Y reichen von 0 bis 1, W und H von über 0 bis 1</translation>
     </message>
     <message>
         <source>--rect %@ lies outside the picture: nothing of it is left to keep</source>
-        <translation type="unfinished"></translation>
+        <translation>--rect %@ liegt außerhalb des Bildes: Davon bleibt nichts übrig</translation>
     </message>
     <message>
         <source>--rect %@ reaches past the picture; cropping %@,%@,%@,%@</source>
-        <translation type="unfinished"></translation>
+        <translation>--rect %@ ragt über das Bild hinaus; zugeschnitten wird auf %@,%@,%@,%@</translation>
     </message>
     <message>
         <source>--rect needs X,Y,W,H: the top-left corner and the size as fractions of the picture, not &apos;%@&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--rect braucht X,Y,W,H: die linke obere Ecke und die Größe als Anteile des Bildes, nicht &apos;%@&apos;</translation>
     </message>
     <message>
         <source>--start needs a time in seconds, 0 or more, not &apos;%@&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--start braucht eine Zeit in Sekunden, 0 oder mehr, nicht &apos;%@&apos;</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>About Karvo</source>
@@ -217,57 +219,58 @@
     </message>
     <message>
         <source>Aim at a format</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf ein Format zielen</translation>
     </message>
     <message>
         <source>All Features</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Funktionen</translation>
     </message>
     <message>
         <source>Analyzing video…</source>
-        <translation type="unfinished"></translation>
+        <translation>Video wird analysiert…</translation>
     </message>
     <message>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Erscheinungsbild</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwenden</translation>
     </message>
     <message numerus="yes">
         <source>Apply to %d files</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Auf %d Datei anwenden</numerusform>
+            <numerusform>Auf %d Dateien anwenden</numerusform>
         </translation>
     </message>
     <message>
         <source>Aspect ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitenverhältnis</translation>
     </message>
     <message>
         <source>Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio</translation>
     </message>
     <message>
         <source>Audio files</source>
-        <translation type="unfinished"></translation>
+        <translation>Audiodateien</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>Background removal needs a segmentation model. Put an ONNX model (.onnx) in %@.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum Entfernen des Hintergrunds wird ein Segmentierungsmodell benötigt. Legen Sie ein ONNX-Modell (.onnx) in %@ ab.</translation>
     </message>
     <message>
         <source>Balanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewogen</translation>
     </message>
     <message>
         <source>Balances visual quality and file size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewogenes Verhältnis von Bildqualität und Dateigröße.</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -275,101 +278,102 @@
     </message>
     <message>
         <source>Cancel task</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgabe abbrechen</translation>
     </message>
     <message numerus="yes">
         <source>Cancelled · %d file(s) saved</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Abgebrochen · %d Datei gespeichert</numerusform>
+            <numerusform>Abgebrochen · %d Dateien gespeichert</numerusform>
         </translation>
     </message>
     <message>
         <source>Cannot create output: %@</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabe kann nicht erstellt werden: %@</translation>
     </message>
     <message>
         <source>Cannot determine media duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Mediendauer kann nicht ermittelt werden</translation>
     </message>
     <message>
         <source>Cannot process %@</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ kann nicht verarbeitet werden</translation>
     </message>
     <message>
         <source>Cannot read image</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild kann nicht gelesen werden</translation>
     </message>
     <message>
         <source>Cannot read media</source>
-        <translation type="unfinished"></translation>
+        <translation>Mediendatei kann nicht gelesen werden</translation>
     </message>
     <message>
         <source>Cannot read video frames</source>
-        <translation type="unfinished"></translation>
+        <translation>Videobilder können nicht gelesen werden</translation>
     </message>
     <message>
         <source>Cannot save %@: %@</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ kann nicht gespeichert werden: %@</translation>
     </message>
     <message>
         <source>Cannot save image</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild kann nicht gespeichert werden</translation>
     </message>
     <message>
         <source>Change Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschwindigkeit ändern</translation>
     </message>
     <message>
         <source>Changing speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschwindigkeit wird geändert</translation>
     </message>
     <message>
         <source>Check file access and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfen Sie den Dateizugriff und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Choose Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner auswählen</translation>
     </message>
     <message>
         <source>Choose a file…</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei auswählen…</translation>
     </message>
     <message>
         <source>Choose a folder for converted files</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner für konvertierte Dateien auswählen</translation>
     </message>
     <message>
         <source>Choose a media file to %@</source>
-        <translation type="unfinished"></translation>
+        <translation>Mediendatei für „%@“ auswählen</translation>
     </message>
     <message>
         <source>Choose an action</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktion wählen</translation>
     </message>
     <message>
         <source>Choose an end time after the start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie eine Endzeit nach der Startzeit.</translation>
     </message>
     <message>
         <source>Choose files to convert (Ctrl+O)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien zum Konvertieren auswählen (Strg+O)</translation>
     </message>
     <message>
         <source>Choose…</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswählen…</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen</translation>
     </message>
     <message>
         <source>Clear Finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Erledigte entfernen</translation>
     </message>
     <message>
         <source>Clear finished tasks</source>
-        <translation type="unfinished"></translation>
+        <translation>Erledigte Aufgaben entfernen</translation>
     </message>
     <message>
         <source>Close</source>
@@ -377,65 +381,66 @@
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgeschlossen</translation>
     </message>
     <message numerus="yes">
         <source>Completed · %d file(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Abgeschlossen · %d Datei</numerusform>
+            <numerusform>Abgeschlossen · %d Dateien</numerusform>
         </translation>
     </message>
     <message>
         <source>Compress</source>
-        <translation type="unfinished"></translation>
+        <translation>Komprimieren</translation>
     </message>
     <message>
         <source>Compress Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild komprimieren</translation>
     </message>
     <message>
         <source>Compress Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Video komprimieren</translation>
     </message>
     <message>
         <source>Compressing</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird komprimiert</translation>
     </message>
     <message>
         <source>Compression</source>
-        <translation type="unfinished"></translation>
+        <translation>Komprimierung</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiter</translation>
     </message>
     <message>
         <source>Conversions</source>
-        <translation type="unfinished"></translation>
+        <translation>Konvertierungen</translation>
     </message>
     <message>
         <source>Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Konvertieren</translation>
     </message>
     <message>
         <source>Convert format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format konvertieren</translation>
     </message>
     <message>
         <source>Convert video, audio, and images right from a file manager drag — or straight from this window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Konvertieren Sie Videos, Audio und Bilder direkt beim Ziehen im Dateimanager – oder einfach in diesem Fenster.</translation>
     </message>
     <message>
         <source>Converted files will be saved to this folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Konvertierte Dateien werden in diesem Ordner gespeichert.</translation>
     </message>
     <message>
         <source>Converting to %@</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird in %@ konvertiert</translation>
     </message>
     <message>
         <source>Converting…</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird konvertiert…</translation>
     </message>
     <message>
         <source>Copy</source>
@@ -443,31 +448,31 @@
     </message>
     <message>
         <source>Crop</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuschneiden</translation>
     </message>
     <message>
         <source>Crop Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Video zuschneiden</translation>
     </message>
     <message>
         <source>Crop area</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuschneidebereich</translation>
     </message>
     <message>
         <source>Crop height</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhe des Zuschnitts</translation>
     </message>
     <message>
         <source>Crop width</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite des Zuschnitts</translation>
     </message>
     <message>
         <source>Cropping video</source>
-        <translation type="unfinished"></translation>
+        <translation>Video wird zugeschnitten</translation>
     </message>
     <message>
         <source>Custom folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigener Ordner</translation>
     </message>
     <message>
         <source>Cut</source>
@@ -475,67 +480,67 @@
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunkel</translation>
     </message>
     <message>
         <source>Default speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardgeschwindigkeit</translation>
     </message>
     <message>
         <source>Default values for the processing tools.</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardwerte für die Bearbeitungswerkzeuge.</translation>
     </message>
     <message>
         <source>Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardwerte</translation>
     </message>
     <message>
         <source>Defaults apply when a tool window opens; each tool can still adjust per run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardwerte gelten beim Öffnen eines Werkzeugfensters; in jedem Werkzeug lassen sie sich pro Durchgang noch anpassen.</translation>
     </message>
     <message>
         <source>Demonstration</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorführung</translation>
     </message>
     <message>
         <source>Demonstration of dropping a file on the window</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorführung: Datei im Fenster ablegen</translation>
     </message>
     <message>
         <source>Dismiss result</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis ausblenden</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig</translation>
     </message>
     <message>
         <source>Drag &amp; drop converter for video, audio, and images</source>
-        <translation type="unfinished"></translation>
+        <translation>Konverter für Video, Audio und Bilder per Drag &amp; Drop</translation>
     </message>
     <message>
         <source>Drag a file in the file manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Datei im Dateimanager ziehen</translation>
     </message>
     <message>
         <source>Drag the file into the Karvo window</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei in das Karvo-Fenster ziehen</translation>
     </message>
     <message>
         <source>Drag the rectangle or its corners to choose the part of the picture to keep.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziehen Sie das Rechteck oder seine Ecken, um den Teil des Bildes zu wählen, der erhalten bleibt.</translation>
     </message>
     <message>
         <source>Drop files here</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien hier ablegen</translation>
     </message>
     <message>
         <source>Drop files, then pick an action</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien ablegen, dann eine Aktion wählen</translation>
     </message>
     <message>
         <source>Duration: %@</source>
-        <translation type="unfinished"></translation>
+        <translation>Dauer: %@</translation>
     </message>
     <message>
         <source>Edit</source>
@@ -543,35 +548,35 @@
     </message>
     <message>
         <source>Edit tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeitungswerkzeuge</translation>
     </message>
     <message>
         <source>Enable Quick Drag</source>
-        <translation type="unfinished"></translation>
+        <translation>Quick Drag aktivieren</translation>
     </message>
     <message>
         <source>End</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende</translation>
     </message>
     <message>
         <source>End time</source>
-        <translation type="unfinished"></translation>
+        <translation>Endzeit</translation>
     </message>
     <message>
         <source>Every</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle</translation>
     </message>
     <message>
         <source>Everything the radial menu can do, grouped by source file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles, was das Kreismenü kann, nach Art der Quelldatei gruppiert.</translation>
     </message>
     <message>
         <source>Failed to launch ffmpeg: %@</source>
-        <translation type="unfinished"></translation>
+        <translation>ffmpeg konnte nicht gestartet werden: %@</translation>
     </message>
     <message>
         <source>Failed · %@</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlgeschlagen · %@</translation>
     </message>
     <message>
         <source>File</source>
@@ -579,67 +584,67 @@
     </message>
     <message>
         <source>Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien</translation>
     </message>
     <message>
         <source>Formats</source>
-        <translation type="unfinished"></translation>
+        <translation>Formate</translation>
     </message>
     <message>
         <source>Frame time</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitpunkt des Standbilds</translation>
     </message>
     <message>
         <source>Freeform</source>
-        <translation type="unfinished"></translation>
+        <translation>Frei</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemein</translation>
     </message>
     <message>
         <source>Get Started</source>
-        <translation type="unfinished"></translation>
+        <translation>Los geht’s</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhe</translation>
     </message>
     <message>
         <source>Hides the shortcut demos</source>
-        <translation type="unfinished"></translation>
+        <translation>Blendet die Kürzel-Demos aus</translation>
     </message>
     <message>
         <source>High quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Hohe Qualität</translation>
     </message>
     <message>
         <source>Hold</source>
-        <translation type="unfinished"></translation>
+        <translation>Halten</translation>
     </message>
     <message>
         <source>Hold ⇧ Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>⇧ Shift gedrückt halten</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Startseite</translation>
     </message>
     <message>
         <source>How Karvo handles your data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie Karvo mit Ihren Daten umgeht.</translation>
     </message>
     <message>
         <source>If the original folder isn&apos;t writable, Karvo asks for a folder instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ist der Ordner des Originals nicht beschreibbar, fragt Karvo stattdessen nach einem Ordner.</translation>
     </message>
     <message>
         <source>Image compression</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildkomprimierung</translation>
     </message>
     <message>
         <source>Image files</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilddateien</translation>
     </message>
     <message>
         <source>Images</source>
@@ -647,127 +652,127 @@
     </message>
     <message>
         <source>Images only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur Bilder</translation>
     </message>
     <message>
         <source>Images work now. Video and audio need: %@</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder funktionieren bereits. Für Video und Audio wird benötigt: %@</translation>
     </message>
     <message>
         <source>Just now</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerade eben</translation>
     </message>
     <message>
         <source>Karvo</source>
-        <translation type="unfinished"></translation>
+        <translation>Karvo</translation>
     </message>
     <message>
         <source>Karvo cannot create a file in %@. Choose another output folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Karvo kann in %@ keine Datei anlegen. Wählen Sie einen anderen Ausgabeordner.</translation>
     </message>
     <message>
         <source>Karvo couldn&apos;t save next to the original. Choose a folder for the converted files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Karvo konnte nicht neben dem Original speichern. Wählen Sie einen Ordner für die konvertierten Dateien.</translation>
     </message>
     <message>
         <source>Karvo handles video, audio, and images. Other files are skipped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Karvo verarbeitet Video, Audio und Bilder. Andere Dateien werden übersprungen.</translation>
     </message>
     <message>
         <source>Karvo is already running but does not answer; try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Karvo läuft bereits, reagiert aber nicht; versuchen Sie es gleich noch einmal.</translation>
     </message>
     <message>
         <source>Karvo is not allowed to read this file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Karvo darf diese Datei nicht lesen.</translation>
     </message>
     <message>
         <source>Karvo may not write to %@. Choose another output folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Karvo darf nicht in %@ schreiben. Wählen Sie einen anderen Ausgabeordner.</translation>
     </message>
     <message>
         <source>Karvo processes files entirely on your computer — nothing is uploaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Karvo verarbeitet Dateien ausschließlich auf Ihrem Computer – nichts wird hochgeladen.</translation>
     </message>
     <message>
         <source>Karvo — Click to open; right-click for menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Karvo – Klicken zum Öffnen, Rechtsklick für das Menü</translation>
     </message>
     <message>
         <source>Keep Working</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiterarbeiten</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <source>Language, appearance, and Quick Drag.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache, Erscheinungsbild und Quick Drag.</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Hell</translation>
     </message>
     <message>
         <source>Loading preview…</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau wird geladen…</translation>
     </message>
     <message>
         <source>Longest edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Längste Kante</translation>
     </message>
     <message>
         <source>MP4 files · Saved beside the original</source>
-        <translation type="unfinished"></translation>
+        <translation>MP4-Dateien · Neben dem Original gespeichert</translation>
     </message>
     <message>
         <source>Media conversion and inspection are available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Medienkonvertierung und -analyse sind verfügbar.</translation>
     </message>
     <message>
         <source>Missing output path</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabepfad fehlt</translation>
     </message>
     <message>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Stummschalten</translation>
     </message>
     <message>
         <source>Muting</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird stummgeschaltet</translation>
     </message>
     <message>
         <source>Next to the original file</source>
-        <translation type="unfinished"></translation>
+        <translation>Neben der Originaldatei</translation>
     </message>
     <message>
         <source>No Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Ergebnisse</translation>
     </message>
     <message>
         <source>No audio track</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Tonspur</translation>
     </message>
     <message>
         <source>No folder selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Ordner ausgewählt</translation>
     </message>
     <message>
         <source>No picture could be decoded from this file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus dieser Datei konnte kein Bild dekodiert werden.</translation>
     </message>
     <message>
         <source>No video track</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Videospur</translation>
     </message>
     <message>
         <source>Not enough memory to finish.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht genügend Arbeitsspeicher, um den Vorgang abzuschließen.</translation>
     </message>
     <message>
         <source>Not enough space in %@.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht genügend Speicherplatz in %@.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -775,7 +780,7 @@
     </message>
     <message>
         <source>Onboarding</source>
-        <translation type="unfinished"></translation>
+        <translation>Einführung</translation>
     </message>
     <message>
         <source>Open</source>
@@ -783,15 +788,15 @@
     </message>
     <message>
         <source>Open Karvo</source>
-        <translation type="unfinished"></translation>
+        <translation>Karvo öffnen</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabe</translation>
     </message>
     <message>
         <source>Page %d of %d</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite %d von %d</translation>
     </message>
     <message>
         <source>Paste</source>
@@ -799,63 +804,63 @@
     </message>
     <message>
         <source>Pause preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau anhalten</translation>
     </message>
     <message>
         <source>Permission denied — check that the folder is writable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zugriff verweigert – prüfen Sie, ob der Ordner beschreibbar ist.</translation>
     </message>
     <message>
         <source>Permission denied: the source file cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zugriff verweigert: Die Quelldatei kann nicht gelesen werden.</translation>
     </message>
     <message>
         <source>Play preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau abspielen</translation>
     </message>
     <message>
         <source>Preserves more detail with lighter compression.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erhält mehr Details durch schwächere Komprimierung.</translation>
     </message>
     <message>
         <source>Preview position</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschauposition</translation>
     </message>
     <message>
         <source>Privacy</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenschutz</translation>
     </message>
     <message>
         <source>Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualität</translation>
     </message>
     <message>
         <source>Queued</source>
-        <translation type="unfinished"></translation>
+        <translation>In Warteschlange</translation>
     </message>
     <message>
         <source>Quick Drag</source>
-        <translation type="unfinished"></translation>
+        <translation>Quick Drag</translation>
     </message>
     <message>
         <source>Quick Drag could not start. Try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quick Drag konnte nicht gestartet werden. Versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Quick Drag demonstration</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorführung von Quick Drag</translation>
     </message>
     <message>
         <source>Quick Drag is off — drag files into the window to process them</source>
-        <translation type="unfinished"></translation>
+        <translation>Quick Drag ist aus – ziehen Sie Dateien in das Fenster, um sie zu verarbeiten</translation>
     </message>
     <message>
         <source>Quick Drag is on — hold ⇧ while dragging a file in the file manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Quick Drag ist an – halten Sie ⇧ gedrückt, während Sie eine Datei im Dateimanager ziehen</translation>
     </message>
     <message>
         <source>Quick Drag needs an X11 session — drag files into the window instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quick Drag benötigt eine X11-Sitzung – ziehen Sie Dateien stattdessen in das Fenster.</translation>
     </message>
     <message>
         <source>Quit Karvo</source>
@@ -863,7 +868,7 @@
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereit</translation>
     </message>
     <message>
         <source>Redo</source>
@@ -871,51 +876,51 @@
     </message>
     <message>
         <source>Release — done!</source>
-        <translation type="unfinished"></translation>
+        <translation>Loslassen – fertig!</translation>
     </message>
     <message>
         <source>Release, then pick an action</source>
-        <translation type="unfinished"></translation>
+        <translation>Loslassen, dann eine Aktion wählen</translation>
     </message>
     <message>
         <source>Remove Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrund entfernen</translation>
     </message>
     <message>
         <source>Remove Meta</source>
-        <translation type="unfinished"></translation>
+        <translation>Metadaten entfernen</translation>
     </message>
     <message>
         <source>Removing background</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrund wird entfernt</translation>
     </message>
     <message>
         <source>Removing metadata</source>
-        <translation type="unfinished"></translation>
+        <translation>Metadaten werden entfernt</translation>
     </message>
     <message>
         <source>Replay demo</source>
-        <translation type="unfinished"></translation>
+        <translation>Demo erneut abspielen</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurücksetzen</translation>
     </message>
     <message>
         <source>Resize</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe ändern</translation>
     </message>
     <message>
         <source>Resize Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildgröße ändern</translation>
     </message>
     <message>
         <source>Resizing</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe wird geändert</translation>
     </message>
     <message>
         <source>Results are saved next to the source file — never overwriting the original.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisse werden neben der Quelldatei gespeichert – das Original wird nie überschrieben.</translation>
     </message>
     <message>
         <source>Retry</source>
@@ -923,35 +928,35 @@
     </message>
     <message>
         <source>Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehen</translation>
     </message>
     <message>
         <source>Rotating</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird gedreht</translation>
     </message>
     <message>
         <source>Rotation angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehwinkel</translation>
     </message>
     <message>
         <source>Save PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG speichern</translation>
     </message>
     <message>
         <source>Save converted files</source>
-        <translation type="unfinished"></translation>
+        <translation>Konvertierte Dateien speichern</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>Segment %d/%d: %@</source>
-        <translation>Segment %1$d/%2$d: %3$@</translation>
+        <translation>Segment %d/%d: %@</translation>
     </message>
     <message>
         <source>Segment length</source>
-        <translation type="unfinished"></translation>
+        <translation>Segmentlänge</translation>
     </message>
     <message>
         <source>Select All</source>
@@ -959,201 +964,202 @@
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Settings…</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen…</translation>
     </message>
     <message>
         <source>Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Shift</translation>
     </message>
     <message>
         <source>Shift + Alt + Drag</source>
-        <translation type="unfinished"></translation>
+        <translation>Shift + Alt + Ziehen</translation>
     </message>
     <message>
         <source>Shift + Drag</source>
-        <translation type="unfinished"></translation>
+        <translation>Shift + Ziehen</translation>
     </message>
     <message>
         <source>Shortcut tips</source>
-        <translation type="unfinished"></translation>
+        <translation>Kürzel-Tipps</translation>
     </message>
     <message>
         <source>Show in Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Ordner anzeigen</translation>
     </message>
     <message>
         <source>Shows the shortcut demos</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt die Kürzel-Demos an</translation>
     </message>
     <message>
         <source>Sidebar</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitenleiste</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Überspringen</translation>
     </message>
     <message>
         <source>Smallest size</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleinste Größe</translation>
     </message>
     <message>
         <source>Snapshot</source>
-        <translation type="unfinished"></translation>
+        <translation>Standbild</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschwindigkeit</translation>
     </message>
     <message>
         <source>Speed factor</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschwindigkeitsfaktor</translation>
     </message>
     <message>
         <source>Split</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufteilen</translation>
     </message>
     <message>
         <source>Split Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Video aufteilen</translation>
     </message>
     <message>
         <source>Splitting</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird aufgeteilt</translation>
     </message>
     <message>
         <source>Splitting every %@ s would make more than %d parts. Choose a longer part length.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Aufteilung alle %@ s ergäbe mehr als %d Segmente. Wählen Sie eine größere Segmentlänge.</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Startzeit</translation>
     </message>
     <message>
         <source>Starting Quick Drag…</source>
-        <translation type="unfinished"></translation>
+        <translation>Quick Drag wird gestartet…</translation>
     </message>
     <message>
         <source>Stop and Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Stoppen und beenden</translation>
     </message>
     <message>
         <source>Stop tasks and quit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgaben stoppen und beenden?</translation>
     </message>
     <message>
         <source>Stronger compression; fine detail may be lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stärkere Komprimierung; feine Details können verloren gehen.</translation>
     </message>
     <message>
         <source>Supported files (%@)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterstützte Dateien (%@)</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>System</translation>
     </message>
     <message>
         <source>Taking snapshot</source>
-        <translation type="unfinished"></translation>
+        <translation>Standbild wird erstellt</translation>
     </message>
     <message>
         <source>The disk reported a read or write error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Datenträger meldete einen Lese- oder Schreibfehler.</translation>
     </message>
     <message>
         <source>The file could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei konnte nicht geöffnet werden.</translation>
     </message>
     <message>
         <source>The file has no track this operation can use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei enthält keine Spur, die dieser Vorgang verwenden kann.</translation>
     </message>
     <message>
         <source>The file has no video track.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei enthält keine Videospur.</translation>
     </message>
     <message>
         <source>The file looks damaged or isn&apos;t a supported media file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei scheint beschädigt oder keine unterstützte Mediendatei zu sein.</translation>
     </message>
     <message>
         <source>The file&apos;s format or codec is not supported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Format oder der Codec der Datei wird nicht unterstützt.</translation>
     </message>
     <message>
         <source>The name of %@ is not valid UTF-8, so Karvo cannot open it. Rename the file and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name von %@ ist kein gültiges UTF-8, daher kann Karvo die Datei nicht öffnen. Benennen Sie die Datei um und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>The original file is no longer there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Originaldatei ist nicht mehr vorhanden.</translation>
     </message>
     <message>
         <source>The output file name is too long for %@. Rename the source file to something shorter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name der Ausgabedatei ist in %@ zu lang. Geben Sie der Quelldatei einen kürzeren Namen.</translation>
     </message>
     <message>
         <source>The output is too large for the file system of %@.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ausgabe ist zu groß für das Dateisystem von %@.</translation>
     </message>
     <message>
         <source>The picture is too large to save as %@: it may have at most %d megapixels. Resize it first, or choose JPEG or PNG.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild ist zu groß, um es als %@ zu speichern: Es darf höchstens %d Megapixel haben. Verkleinern Sie es zuerst oder wählen Sie JPEG oder PNG.</translation>
     </message>
     <message>
         <source>This computer cannot write %@.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Computer kann kein %@ schreiben.</translation>
     </message>
     <message>
         <source>This ffmpeg has no %@ encoder. Install a complete ffmpeg build.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses ffmpeg hat keinen %@-Encoder. Installieren Sie eine vollständige ffmpeg-Version.</translation>
     </message>
     <message>
         <source>This file doesn&apos;t fit the chosen settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Datei passt nicht zu den gewählten Einstellungen.</translation>
     </message>
     <message>
         <source>This video can&apos;t be previewed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für dieses Video ist keine Vorschau möglich.</translation>
     </message>
     <message>
         <source>Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkzeuge</translation>
     </message>
     <message numerus="yes">
         <source>Total duration %@ → %d segments</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Gesamtdauer %@ → %d Segment</numerusform>
+            <numerusform>Gesamtdauer %@ → %d Segmente</numerusform>
         </translation>
     </message>
     <message>
         <source>Trim</source>
-        <translation type="unfinished"></translation>
+        <translation>Kürzen</translation>
     </message>
     <message>
         <source>Trim Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Video kürzen</translation>
     </message>
     <message>
         <source>Trimming</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird gekürzt</translation>
     </message>
     <message>
         <source>Trip.mp4</source>
-        <translation type="unfinished"></translation>
+        <translation>Reise.mp4</translation>
     </message>
     <message>
         <source>Try Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Erneut versuchen</translation>
     </message>
     <message>
         <source>Undo</source>
@@ -1161,11 +1167,11 @@
     </message>
     <message>
         <source>Unfinished tasks will be cancelled. Completed files will be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht abgeschlossene Aufgaben werden abgebrochen. Fertige Dateien bleiben erhalten.</translation>
     </message>
     <message>
         <source>Unsupported file</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht unterstützte Datei</translation>
     </message>
     <message>
         <source>Version %@</source>
@@ -1173,47 +1179,47 @@
     </message>
     <message>
         <source>Version %@ (%@)</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %@ (%@)</translation>
     </message>
     <message>
         <source>Video compression</source>
-        <translation type="unfinished"></translation>
+        <translation>Videokomprimierung</translation>
     </message>
     <message>
         <source>Video files</source>
-        <translation type="unfinished"></translation>
+        <translation>Videodateien</translation>
     </message>
     <message>
         <source>Video preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Videovorschau</translation>
     </message>
     <message>
         <source>Videos</source>
-        <translation type="unfinished"></translation>
+        <translation>Videos</translation>
     </message>
     <message>
         <source>Watch it in action</source>
-        <translation type="unfinished"></translation>
+        <translation>So funktioniert es</translation>
     </message>
     <message>
         <source>Welcome to Karvo</source>
-        <translation type="unfinished"></translation>
+        <translation>Willkommen bei Karvo</translation>
     </message>
     <message>
         <source>Where converted files are saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wo konvertierte Dateien gespeichert werden.</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite</translation>
     </message>
     <message>
         <source>ffmpeg exited with %d</source>
-        <translation type="unfinished"></translation>
+        <translation>ffmpeg wurde mit Code %d beendet</translation>
     </message>
     <message>
         <source>ffmpeg not found. Install with: %@</source>
-        <translation type="unfinished"></translation>
+        <translation>ffmpeg nicht gefunden. Installieren mit: %@</translation>
     </message>
     <message>
         <source>no files given</source>
@@ -1221,31 +1227,31 @@
     </message>
     <message>
         <source>no output was produced</source>
-        <translation type="unfinished"></translation>
+        <translation>es wurde keine Ausgabe erzeugt</translation>
     </message>
     <message>
         <source>plan needs an action and at least one file</source>
-        <translation type="unfinished"></translation>
+        <translation>plan braucht eine Aktion und mindestens eine Datei</translation>
     </message>
     <message>
         <source>probe needs at least one file</source>
-        <translation type="unfinished"></translation>
+        <translation>probe braucht mindestens eine Datei</translation>
     </message>
     <message>
         <source>the output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>dem Ausgabeordner</translation>
     </message>
     <message>
         <source>the written file is incomplete</source>
-        <translation type="unfinished"></translation>
+        <translation>die geschriebene Datei ist unvollständig</translation>
     </message>
     <message>
         <source>unknown action &apos;%@&apos;; one of: %@</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Aktion &apos;%@&apos;; gültig sind: %@</translation>
     </message>
     <message>
         <source>unknown command &apos;%@&apos;; see karvo-cli --help</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannter Befehl &apos;%@&apos;; siehe karvo-cli --help</translation>
     </message>
     <message>
         <source>unknown option %@</source>

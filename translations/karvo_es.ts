@@ -5,1251 +5,1257 @@
     <name>Karvo</name>
     <message>
         <source>%.2f×</source>
-        <translation type="unfinished"></translation>
+        <translation>%.2f×</translation>
     </message>
     <message numerus="yes">
         <source>%@ + %d more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%@ + %d más</numerusform>
+            <numerusform>%@ + %d más</numerusform>
         </translation>
     </message>
     <message>
         <source>%@ / %@</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ / %@</translation>
     </message>
     <message>
         <source>%@ and %d more</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ y %d más</translation>
     </message>
     <message>
         <source>%@ cannot be read: permission denied. Check the file&apos;s permissions.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer %@: permiso denegado. Compruebe los permisos del archivo.</translation>
     </message>
     <message>
         <source>%@ could not be read as media: it is damaged, incomplete, or not a video or audio file.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer %@ como archivo multimedia: está dañado, incompleto o no es un archivo de vídeo o audio.</translation>
     </message>
     <message>
         <source>%@ does not apply to %@</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ no se aplica a %@</translation>
     </message>
     <message>
         <source>%@ has no audio to extract.</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ no tiene audio que extraer.</translation>
     </message>
     <message>
         <source>%@ has no audio to mute.</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ no tiene audio que silenciar.</translation>
     </message>
     <message>
         <source>%@ is a device, not a media file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ es un dispositivo, no un archivo multimedia.</translation>
     </message>
     <message>
         <source>%@ is a folder, not a media file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ es una carpeta, no un archivo multimedia.</translation>
     </message>
     <message>
         <source>%@ is a link to a file that no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ es un enlace a un archivo que ya no existe.</translation>
     </message>
     <message>
         <source>%@ is a named pipe, not a media file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ es una tubería con nombre, no un archivo multimedia.</translation>
     </message>
     <message>
         <source>%@ is empty (0 bytes).</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ está vacío (0 bytes).</translation>
     </message>
     <message>
         <source>%@ is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ no es un archivo regular.</translation>
     </message>
     <message>
         <source>%@ is not a video file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ no es un archivo de vídeo.</translation>
     </message>
     <message>
         <source>%@ is read-only. Choose another output folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir: %@ es de solo lectura. Elija otra carpeta de salida.</translation>
     </message>
     <message>
         <source>%@ needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ necesita un valor</translation>
     </message>
     <message>
         <source>%@ not found. Install with: %@</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró %@. Para instalarlo: %@</translation>
     </message>
     <message>
         <source>%@ was not found. It may have been moved, renamed or deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró %@. Puede que se haya movido, renombrado o eliminado.</translation>
     </message>
     <message>
         <source>%@ · Saved beside the original</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ · Se guarda junto al original</translation>
     </message>
     <message>
         <source>%@: %@</source>
-        <translation type="unfinished"></translation>
+        <translation>%@: %@</translation>
     </message>
     <message>
         <source>%@; see karvo-cli --help</source>
-        <translation type="unfinished"></translation>
+        <translation>%@; consulte karvo-cli --help</translation>
     </message>
     <message>
         <source>%d files couldn&apos;t be processed</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron procesar %d archivos</translation>
     </message>
     <message numerus="yes">
         <source>%d min ago</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>hace %d min</numerusform>
+            <numerusform>hace %d min</numerusform>
         </translation>
     </message>
     <message>
         <source>%d px</source>
-        <translation type="unfinished"></translation>
+        <translation>%d px</translation>
     </message>
     <message>
         <source>%d × %d px</source>
-        <translation type="unfinished"></translation>
+        <translation>%d × %d px</translation>
     </message>
     <message>
         <source>%d%%</source>
-        <translation type="unfinished"></translation>
+        <translation>%d %%</translation>
     </message>
     <message>
         <source>%lld px</source>
-        <translation type="unfinished"></translation>
+        <translation>%lld px</translation>
     </message>
     <message>
         <source>%lld s</source>
-        <translation type="unfinished"></translation>
+        <translation>%lld s</translation>
     </message>
     <message>
         <source>%lld%%</source>
-        <translation type="unfinished"></translation>
+        <translation>%lld %%</translation>
     </message>
     <message>
         <source>%lld°</source>
-        <translation type="unfinished"></translation>
+        <translation>%lld°</translation>
     </message>
     <message>
         <source>--angle needs 90, 180 or 270, not &apos;%@&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--angle requiere 90, 180 o 270, no «%@»</translation>
     </message>
     <message>
         <source>--at needs a time in seconds, 0 or more, not &apos;%@&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--at requiere un tiempo en segundos, 0 o más, no «%@»</translation>
     </message>
     <message>
         <source>--edge needs 3840, 1920, 1280 or 800, not &apos;%@&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--edge requiere 3840, 1920, 1280 u 800, no «%@»</translation>
     </message>
     <message>
         <source>--end needs a time after the start</source>
-        <translation type="unfinished"></translation>
+        <translation>--end requiere un tiempo posterior al inicio</translation>
     </message>
     <message>
         <source>--end needs a time in seconds, 0 or more, not &apos;%@&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--end requiere un tiempo en segundos, 0 o más, no «%@»</translation>
     </message>
     <message>
         <source>--every needs a part length of at least %@ second, not &apos;%@&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--every requiere una duración de segmento de al menos %@ segundo, no «%@»</translation>
     </message>
     <message>
         <source>--factor needs a number from %@ to %@, not &apos;%@&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--factor requiere un número de %@ a %@, no «%@»</translation>
     </message>
     <message>
         <source>--output-dir %@: no such folder</source>
-        <translation type="unfinished"></translation>
+        <translation>--output-dir %@: la carpeta no existe</translation>
     </message>
     <message>
         <source>--preset applies to videos, not to the image %@; images take --quality</source>
-        <translation type="unfinished"></translation>
+        <translation>--preset se aplica a vídeos, no a la imagen %@; las imágenes usan --quality</translation>
     </message>
     <message>
         <source>--preset needs 0, 1 or 2, not &apos;%@&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--preset requiere 0, 1 o 2, no «%@»</translation>
     </message>
     <message>
         <source>--quality %@ is outside %@ .. %@; using %@</source>
-        <translation type="unfinished"></translation>
+        <translation>--quality %@ está fuera del intervalo %@ .. %@; se usa %@</translation>
     </message>
     <message>
         <source>--quality applies to images, not to the video %@; videos take --preset</source>
-        <translation type="unfinished"></translation>
+        <translation>--quality se aplica a imágenes, no al vídeo %@; los vídeos usan --preset</translation>
     </message>
     <message>
         <source>--quality needs a number from %@ to %@, not &apos;%@&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--quality requiere un número de %@ a %@, no «%@»</translation>
     </message>
     <message>
         <source>--rect %@ is not a part of the picture: X and Y go from 0 to 1, W and H from above 0 to 1</source>
-        <translation type="unfinished"></translation>
+        <translation>--rect %@ no es una parte de la imagen: X e Y van de 0 a 1; W y H, de más de 0 a 1</translation>
     </message>
     <message>
         <source>--rect %@ lies outside the picture: nothing of it is left to keep</source>
-        <translation type="unfinished"></translation>
+        <translation>--rect %@ queda fuera de la imagen: no queda nada que conservar</translation>
     </message>
     <message>
         <source>--rect %@ reaches past the picture; cropping %@,%@,%@,%@</source>
-        <translation type="unfinished"></translation>
+        <translation>--rect %@ sobrepasa la imagen; se recorta a %@,%@,%@,%@</translation>
     </message>
     <message>
         <source>--rect needs X,Y,W,H: the top-left corner and the size as fractions of the picture, not &apos;%@&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--rect requiere X,Y,W,H: la esquina superior izquierda y el tamaño como fracciones de la imagen, no «%@»</translation>
     </message>
     <message>
         <source>--start needs a time in seconds, 0 or more, not &apos;%@&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--start requiere un tiempo en segundos, 0 o más, no «%@»</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>About Karvo</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Karvo</translation>
     </message>
     <message>
         <source>Aim at a format</source>
-        <translation type="unfinished"></translation>
+        <translation>Apunte a un formato</translation>
     </message>
     <message>
         <source>All Features</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las funciones</translation>
     </message>
     <message>
         <source>Analyzing video…</source>
-        <translation type="unfinished"></translation>
+        <translation>Analizando el vídeo…</translation>
     </message>
     <message>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Apariencia</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar</translation>
     </message>
     <message numerus="yes">
         <source>Apply to %d files</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Aplicar a %d archivo</numerusform>
+            <numerusform>Aplicar a %d archivos</numerusform>
         </translation>
     </message>
     <message>
         <source>Aspect ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Relación de aspecto</translation>
     </message>
     <message>
         <source>Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio</translation>
     </message>
     <message>
         <source>Audio files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de audio</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Atrás</translation>
     </message>
     <message>
         <source>Background removal needs a segmentation model. Put an ONNX model (.onnx) in %@.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para quitar el fondo se necesita un modelo de segmentación. Coloque un modelo ONNX (.onnx) en %@.</translation>
     </message>
     <message>
         <source>Balanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Equilibrado</translation>
     </message>
     <message>
         <source>Balances visual quality and file size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Equilibra la calidad visual y el tamaño del archivo.</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Cancel task</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar la tarea</translation>
     </message>
     <message numerus="yes">
         <source>Cancelled · %d file(s) saved</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Cancelado · %d archivo guardado</numerusform>
+            <numerusform>Cancelado · %d archivos guardados</numerusform>
         </translation>
     </message>
     <message>
         <source>Cannot create output: %@</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear la salida: %@</translation>
     </message>
     <message>
         <source>Cannot determine media duration</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede determinar la duración del archivo multimedia</translation>
     </message>
     <message>
         <source>Cannot process %@</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede procesar %@</translation>
     </message>
     <message>
         <source>Cannot read image</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer la imagen</translation>
     </message>
     <message>
         <source>Cannot read media</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo multimedia</translation>
     </message>
     <message>
         <source>Cannot read video frames</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden leer los fotogramas del vídeo</translation>
     </message>
     <message>
         <source>Cannot save %@: %@</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar %@: %@</translation>
     </message>
     <message>
         <source>Cannot save image</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar la imagen</translation>
     </message>
     <message>
         <source>Change Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar velocidad</translation>
     </message>
     <message>
         <source>Changing speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiando la velocidad</translation>
     </message>
     <message>
         <source>Check file access and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Compruebe el acceso al archivo e inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>Choose Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir carpeta</translation>
     </message>
     <message>
         <source>Choose a file…</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir un archivo…</translation>
     </message>
     <message>
         <source>Choose a folder for converted files</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir una carpeta para los archivos convertidos</translation>
     </message>
     <message>
         <source>Choose a media file to %@</source>
-        <translation type="unfinished"></translation>
+        <translation>%@: elegir un archivo multimedia</translation>
     </message>
     <message>
         <source>Choose an action</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija una acción</translation>
     </message>
     <message>
         <source>Choose an end time after the start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija un final posterior al inicio.</translation>
     </message>
     <message>
         <source>Choose files to convert (Ctrl+O)</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir archivos para convertir (Ctrl+O)</translation>
     </message>
     <message>
         <source>Choose…</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir…</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Limpiar</translation>
     </message>
     <message>
         <source>Clear Finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Limpiar terminadas</translation>
     </message>
     <message>
         <source>Clear finished tasks</source>
-        <translation type="unfinished"></translation>
+        <translation>Limpiar las tareas terminadas</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Completado</translation>
     </message>
     <message numerus="yes">
         <source>Completed · %d file(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Completado · %d archivo</numerusform>
+            <numerusform>Completado · %d archivos</numerusform>
         </translation>
     </message>
     <message>
         <source>Compress</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprimir</translation>
     </message>
     <message>
         <source>Compress Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprimir imagen</translation>
     </message>
     <message>
         <source>Compress Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprimir vídeo</translation>
     </message>
     <message>
         <source>Compressing</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprimiendo</translation>
     </message>
     <message>
         <source>Compression</source>
-        <translation type="unfinished"></translation>
+        <translation>Compresión</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuar</translation>
     </message>
     <message>
         <source>Conversions</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversiones</translation>
     </message>
     <message>
         <source>Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir</translation>
     </message>
     <message>
         <source>Convert format</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir formato</translation>
     </message>
     <message>
         <source>Convert video, audio, and images right from a file manager drag — or straight from this window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Convierta vídeo, audio e imágenes con solo arrastrarlos desde el gestor de archivos, o directamente desde esta ventana.</translation>
     </message>
     <message>
         <source>Converted files will be saved to this folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los archivos convertidos se guardarán en esta carpeta.</translation>
     </message>
     <message>
         <source>Converting to %@</source>
-        <translation type="unfinished"></translation>
+        <translation>Convirtiendo a %@</translation>
     </message>
     <message>
         <source>Converting…</source>
-        <translation type="unfinished"></translation>
+        <translation>Convirtiendo…</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
     <message>
         <source>Crop</source>
-        <translation type="unfinished"></translation>
+        <translation>Recortar</translation>
     </message>
     <message>
         <source>Crop Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Recortar vídeo</translation>
     </message>
     <message>
         <source>Crop area</source>
-        <translation type="unfinished"></translation>
+        <translation>Área de recorte</translation>
     </message>
     <message>
         <source>Crop height</source>
-        <translation type="unfinished"></translation>
+        <translation>Alto del recorte</translation>
     </message>
     <message>
         <source>Crop width</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancho del recorte</translation>
     </message>
     <message>
         <source>Cropping video</source>
-        <translation type="unfinished"></translation>
+        <translation>Recortando el vídeo</translation>
     </message>
     <message>
         <source>Custom folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta personalizada</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Cortar</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Oscuro</translation>
     </message>
     <message>
         <source>Default speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad predeterminada</translation>
     </message>
     <message>
         <source>Default values for the processing tools.</source>
-        <translation type="unfinished"></translation>
+        <translation>Valores predeterminados de las herramientas de procesamiento.</translation>
     </message>
     <message>
         <source>Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>Valores predeterminados</translation>
     </message>
     <message>
         <source>Defaults apply when a tool window opens; each tool can still adjust per run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los valores predeterminados se aplican al abrir la ventana de una herramienta; cada herramienta se puede ajustar en cada uso.</translation>
     </message>
     <message>
         <source>Demonstration</source>
-        <translation type="unfinished"></translation>
+        <translation>Demostración</translation>
     </message>
     <message>
         <source>Demonstration of dropping a file on the window</source>
-        <translation type="unfinished"></translation>
+        <translation>Demostración de cómo soltar un archivo en la ventana</translation>
     </message>
     <message>
         <source>Dismiss result</source>
-        <translation type="unfinished"></translation>
+        <translation>Descartar el resultado</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Completado</translation>
     </message>
     <message>
         <source>Drag &amp; drop converter for video, audio, and images</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversor de vídeo, audio e imágenes por arrastrar y soltar</translation>
     </message>
     <message>
         <source>Drag a file in the file manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrastre un archivo en el gestor de archivos</translation>
     </message>
     <message>
         <source>Drag the file into the Karvo window</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrastre el archivo a la ventana de Karvo</translation>
     </message>
     <message>
         <source>Drag the rectangle or its corners to choose the part of the picture to keep.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrastre el rectángulo o sus esquinas para elegir la parte de la imagen que se conserva.</translation>
     </message>
     <message>
         <source>Drop files here</source>
-        <translation type="unfinished"></translation>
+        <translation>Suelte los archivos aquí</translation>
     </message>
     <message>
         <source>Drop files, then pick an action</source>
-        <translation type="unfinished"></translation>
+        <translation>Suelte archivos y elija una acción</translation>
     </message>
     <message>
         <source>Duration: %@</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración: %@</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar</translation>
     </message>
     <message>
         <source>Edit tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Herramientas de edición</translation>
     </message>
     <message>
         <source>Enable Quick Drag</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar Quick Drag</translation>
     </message>
     <message>
         <source>End</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <source>End time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo final</translation>
     </message>
     <message>
         <source>Every</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada</translation>
     </message>
     <message>
         <source>Everything the radial menu can do, grouped by source file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todo lo que puede hacer el menú radial, agrupado por tipo de archivo de origen.</translation>
     </message>
     <message>
         <source>Failed to launch ffmpeg: %@</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo iniciar ffmpeg: %@</translation>
     </message>
     <message>
         <source>Failed · %@</source>
-        <translation type="unfinished"></translation>
+        <translation>Error · %@</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo</translation>
     </message>
     <message>
         <source>Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos</translation>
     </message>
     <message>
         <source>Formats</source>
-        <translation type="unfinished"></translation>
+        <translation>Formatos</translation>
     </message>
     <message>
         <source>Frame time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo del fotograma</translation>
     </message>
     <message>
         <source>Freeform</source>
-        <translation type="unfinished"></translation>
+        <translation>Libre</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>General</translation>
     </message>
     <message>
         <source>Get Started</source>
-        <translation type="unfinished"></translation>
+        <translation>Empezar</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Alto</translation>
     </message>
     <message>
         <source>Hides the shortcut demos</source>
-        <translation type="unfinished"></translation>
+        <translation>Oculta las demostraciones de los atajos</translation>
     </message>
     <message>
         <source>High quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Alta calidad</translation>
     </message>
     <message>
         <source>Hold</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantenga</translation>
     </message>
     <message>
         <source>Hold ⇧ Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantenga ⇧ Mayús</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio</translation>
     </message>
     <message>
         <source>How Karvo handles your data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo trata Karvo sus datos.</translation>
     </message>
     <message>
         <source>If the original folder isn&apos;t writable, Karvo asks for a folder instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si no se puede escribir en la carpeta original, Karvo pide otra carpeta.</translation>
     </message>
     <message>
         <source>Image compression</source>
-        <translation type="unfinished"></translation>
+        <translation>Compresión de imagen</translation>
     </message>
     <message>
         <source>Image files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de imagen</translation>
     </message>
     <message>
         <source>Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Imágenes</translation>
     </message>
     <message>
         <source>Images only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo imágenes</translation>
     </message>
     <message>
         <source>Images work now. Video and audio need: %@</source>
-        <translation type="unfinished"></translation>
+        <translation>Las imágenes ya funcionan. Para vídeo y audio: %@</translation>
     </message>
     <message>
         <source>Just now</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahora mismo</translation>
     </message>
     <message>
         <source>Karvo</source>
-        <translation type="unfinished"></translation>
+        <translation>Karvo</translation>
     </message>
     <message>
         <source>Karvo cannot create a file in %@. Choose another output folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Karvo no puede crear un archivo en %@. Elija otra carpeta de salida.</translation>
     </message>
     <message>
         <source>Karvo couldn&apos;t save next to the original. Choose a folder for the converted files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Karvo no pudo guardar junto al original. Elija una carpeta para los archivos convertidos.</translation>
     </message>
     <message>
         <source>Karvo handles video, audio, and images. Other files are skipped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Karvo trabaja con vídeo, audio e imágenes. Los demás archivos se omiten.</translation>
     </message>
     <message>
         <source>Karvo is already running but does not answer; try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Karvo ya se está ejecutando pero no responde; inténtelo de nuevo en un momento.</translation>
     </message>
     <message>
         <source>Karvo is not allowed to read this file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Karvo no tiene permiso para leer este archivo.</translation>
     </message>
     <message>
         <source>Karvo may not write to %@. Choose another output folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Karvo no tiene permiso para escribir en %@. Elija otra carpeta de salida.</translation>
     </message>
     <message>
         <source>Karvo processes files entirely on your computer — nothing is uploaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Karvo procesa los archivos por completo en su equipo: no se sube nada.</translation>
     </message>
     <message>
         <source>Karvo — Click to open; right-click for menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Karvo — Haga clic para abrir; clic derecho para ver el menú</translation>
     </message>
     <message>
         <source>Keep Working</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguir trabajando</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>Language, appearance, and Quick Drag.</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma, apariencia y Quick Drag.</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Claro</translation>
     </message>
     <message>
         <source>Loading preview…</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargando la vista previa…</translation>
     </message>
     <message>
         <source>Longest edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Lado más largo</translation>
     </message>
     <message>
         <source>MP4 files · Saved beside the original</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos MP4 · Se guardan junto al original</translation>
     </message>
     <message>
         <source>Media conversion and inspection are available.</source>
-        <translation type="unfinished"></translation>
+        <translation>La conversión y el análisis multimedia están disponibles.</translation>
     </message>
     <message>
         <source>Missing output path</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta la ruta de salida</translation>
     </message>
     <message>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Silenciar</translation>
     </message>
     <message>
         <source>Muting</source>
-        <translation type="unfinished"></translation>
+        <translation>Silenciando</translation>
     </message>
     <message>
         <source>Next to the original file</source>
-        <translation type="unfinished"></translation>
+        <translation>Junto al archivo original</translation>
     </message>
     <message>
         <source>No Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin resultados</translation>
     </message>
     <message>
         <source>No audio track</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin pista de audio</translation>
     </message>
     <message>
         <source>No folder selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna carpeta seleccionada</translation>
     </message>
     <message>
         <source>No picture could be decoded from this file.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo decodificar ninguna imagen de este archivo.</translation>
     </message>
     <message>
         <source>No video track</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin pista de vídeo</translation>
     </message>
     <message>
         <source>Not enough memory to finish.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay memoria suficiente para terminar.</translation>
     </message>
     <message>
         <source>Not enough space in %@.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay espacio suficiente en %@.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Onboarding</source>
-        <translation type="unfinished"></translation>
+        <translation>Introducción</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>Open Karvo</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir Karvo</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Salida</translation>
     </message>
     <message>
         <source>Page %d of %d</source>
-        <translation type="unfinished"></translation>
+        <translation>Página %d de %d</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegar</translation>
     </message>
     <message>
         <source>Pause preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausar la vista previa</translation>
     </message>
     <message>
         <source>Permission denied — check that the folder is writable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Permiso denegado: compruebe que se puede escribir en la carpeta.</translation>
     </message>
     <message>
         <source>Permission denied: the source file cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Permiso denegado: no se puede leer el archivo de origen.</translation>
     </message>
     <message>
         <source>Play preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproducir la vista previa</translation>
     </message>
     <message>
         <source>Preserves more detail with lighter compression.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conserva más detalle con una compresión más ligera.</translation>
     </message>
     <message>
         <source>Preview position</source>
-        <translation type="unfinished"></translation>
+        <translation>Posición de la vista previa</translation>
     </message>
     <message>
         <source>Privacy</source>
-        <translation type="unfinished"></translation>
+        <translation>Privacidad</translation>
     </message>
     <message>
         <source>Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Calidad</translation>
     </message>
     <message>
         <source>Queued</source>
-        <translation type="unfinished"></translation>
+        <translation>En cola</translation>
     </message>
     <message>
         <source>Quick Drag</source>
-        <translation type="unfinished"></translation>
+        <translation>Quick Drag</translation>
     </message>
     <message>
         <source>Quick Drag could not start. Try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo iniciar Quick Drag. Inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>Quick Drag demonstration</source>
-        <translation type="unfinished"></translation>
+        <translation>Demostración de Quick Drag</translation>
     </message>
     <message>
         <source>Quick Drag is off — drag files into the window to process them</source>
-        <translation type="unfinished"></translation>
+        <translation>Quick Drag está desactivado: arrastre archivos a la ventana para procesarlos</translation>
     </message>
     <message>
         <source>Quick Drag is on — hold ⇧ while dragging a file in the file manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Quick Drag está activado: mantenga ⇧ mientras arrastra un archivo en el gestor de archivos</translation>
     </message>
     <message>
         <source>Quick Drag needs an X11 session — drag files into the window instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quick Drag requiere una sesión X11: arrastre los archivos a la ventana.</translation>
     </message>
     <message>
         <source>Quit Karvo</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir de Karvo</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Listo</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehacer</translation>
     </message>
     <message>
         <source>Release — done!</source>
-        <translation type="unfinished"></translation>
+        <translation>Suelte y ¡listo!</translation>
     </message>
     <message>
         <source>Release, then pick an action</source>
-        <translation type="unfinished"></translation>
+        <translation>Suelte y elija una acción</translation>
     </message>
     <message>
         <source>Remove Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar fondo</translation>
     </message>
     <message>
         <source>Remove Meta</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar metadatos</translation>
     </message>
     <message>
         <source>Removing background</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitando el fondo</translation>
     </message>
     <message>
         <source>Removing metadata</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitando los metadatos</translation>
     </message>
     <message>
         <source>Replay demo</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetir la demostración</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Restablecer</translation>
     </message>
     <message>
         <source>Resize</source>
-        <translation type="unfinished"></translation>
+        <translation>Redimensionar</translation>
     </message>
     <message>
         <source>Resize Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Redimensionar imagen</translation>
     </message>
     <message>
         <source>Resizing</source>
-        <translation type="unfinished"></translation>
+        <translation>Redimensionando</translation>
     </message>
     <message>
         <source>Results are saved next to the source file — never overwriting the original.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los resultados se guardan junto al archivo de origen, sin sobrescribir nunca el original.</translation>
     </message>
     <message>
         <source>Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>Reintentar</translation>
     </message>
     <message>
         <source>Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Girar</translation>
     </message>
     <message>
         <source>Rotating</source>
-        <translation type="unfinished"></translation>
+        <translation>Girando</translation>
     </message>
     <message>
         <source>Rotation angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Ángulo de rotación</translation>
     </message>
     <message>
         <source>Save PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar PNG</translation>
     </message>
     <message>
         <source>Save converted files</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar los archivos convertidos</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar</translation>
     </message>
     <message>
         <source>Segment %d/%d: %@</source>
-        <translation type="unfinished"></translation>
+        <translation>Segmento %d/%d: %@</translation>
     </message>
     <message>
         <source>Segment length</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración de los segmentos</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar todo</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración</translation>
     </message>
     <message>
         <source>Settings…</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración…</translation>
     </message>
     <message>
         <source>Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Mayús</translation>
     </message>
     <message>
         <source>Shift + Alt + Drag</source>
-        <translation type="unfinished"></translation>
+        <translation>Mayús + Alt + Arrastrar</translation>
     </message>
     <message>
         <source>Shift + Drag</source>
-        <translation type="unfinished"></translation>
+        <translation>Mayús + Arrastrar</translation>
     </message>
     <message>
         <source>Shortcut tips</source>
-        <translation type="unfinished"></translation>
+        <translation>Consejos de atajos</translation>
     </message>
     <message>
         <source>Show in Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar en la carpeta</translation>
     </message>
     <message>
         <source>Shows the shortcut demos</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra las demostraciones de los atajos</translation>
     </message>
     <message>
         <source>Sidebar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra lateral</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Omitir</translation>
     </message>
     <message>
         <source>Smallest size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño mínimo</translation>
     </message>
     <message>
         <source>Snapshot</source>
-        <translation type="unfinished"></translation>
+        <translation>Captura</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad</translation>
     </message>
     <message>
         <source>Speed factor</source>
-        <translation type="unfinished"></translation>
+        <translation>Factor de velocidad</translation>
     </message>
     <message>
         <source>Split</source>
-        <translation type="unfinished"></translation>
+        <translation>Dividir</translation>
     </message>
     <message>
         <source>Split Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Dividir vídeo</translation>
     </message>
     <message>
         <source>Splitting</source>
-        <translation type="unfinished"></translation>
+        <translation>Dividiendo</translation>
     </message>
     <message>
         <source>Splitting every %@ s would make more than %d parts. Choose a longer part length.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dividir cada %@ s daría más de %d segmentos. Elija una duración de segmento mayor.</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio</translation>
     </message>
     <message>
         <source>Start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo inicial</translation>
     </message>
     <message>
         <source>Starting Quick Drag…</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciando Quick Drag…</translation>
     </message>
     <message>
         <source>Stop and Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener y salir</translation>
     </message>
     <message>
         <source>Stop tasks and quit?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Detener las tareas y salir?</translation>
     </message>
     <message>
         <source>Stronger compression; fine detail may be lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Compresión más fuerte; pueden perderse detalles finos.</translation>
     </message>
     <message>
         <source>Supported files (%@)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos compatibles (%@)</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema</translation>
     </message>
     <message>
         <source>Taking snapshot</source>
-        <translation type="unfinished"></translation>
+        <translation>Capturando el fotograma</translation>
     </message>
     <message>
         <source>The disk reported a read or write error.</source>
-        <translation type="unfinished"></translation>
+        <translation>El disco informó de un error de lectura o escritura.</translation>
     </message>
     <message>
         <source>The file could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir el archivo.</translation>
     </message>
     <message>
         <source>The file has no track this operation can use.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no tiene ninguna pista que esta operación pueda usar.</translation>
     </message>
     <message>
         <source>The file has no video track.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no tiene pista de vídeo.</translation>
     </message>
     <message>
         <source>The file looks damaged or isn&apos;t a supported media file.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo parece dañado o no es un archivo multimedia compatible.</translation>
     </message>
     <message>
         <source>The file&apos;s format or codec is not supported.</source>
-        <translation type="unfinished"></translation>
+        <translation>El formato o el códec del archivo no es compatible.</translation>
     </message>
     <message>
         <source>The name of %@ is not valid UTF-8, so Karvo cannot open it. Rename the file and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre de %@ no es UTF-8 válido, así que Karvo no puede abrirlo. Cambie el nombre del archivo e inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>The original file is no longer there.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo original ya no está.</translation>
     </message>
     <message>
         <source>The output file name is too long for %@. Rename the source file to something shorter.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre del archivo de salida es demasiado largo para %@. Dé un nombre más corto al archivo de origen.</translation>
     </message>
     <message>
         <source>The output is too large for the file system of %@.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de salida es demasiado grande para el sistema de archivos de %@.</translation>
     </message>
     <message>
         <source>The picture is too large to save as %@: it may have at most %d megapixels. Resize it first, or choose JPEG or PNG.</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen es demasiado grande para guardarla como %@: admite como máximo %d megapíxeles. Redimensiónela primero o elija JPEG o PNG.</translation>
     </message>
     <message>
         <source>This computer cannot write %@.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este equipo no puede escribir en formato %@.</translation>
     </message>
     <message>
         <source>This ffmpeg has no %@ encoder. Install a complete ffmpeg build.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta versión de ffmpeg no tiene el codificador %@. Instale una versión completa de ffmpeg.</translation>
     </message>
     <message>
         <source>This file doesn&apos;t fit the chosen settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este archivo no es compatible con los ajustes elegidos.</translation>
     </message>
     <message>
         <source>This video can&apos;t be previewed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede mostrar la vista previa de este vídeo.</translation>
     </message>
     <message>
         <source>Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Herramientas</translation>
     </message>
     <message numerus="yes">
         <source>Total duration %@ → %d segments</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Duración total %@ → %d segmento</numerusform>
+            <numerusform>Duración total %@ → %d segmentos</numerusform>
         </translation>
     </message>
     <message>
         <source>Trim</source>
-        <translation type="unfinished"></translation>
+        <translation>Acortar</translation>
     </message>
     <message>
         <source>Trim Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Acortar vídeo</translation>
     </message>
     <message>
         <source>Trimming</source>
-        <translation type="unfinished"></translation>
+        <translation>Acortando</translation>
     </message>
     <message>
         <source>Trip.mp4</source>
-        <translation type="unfinished"></translation>
+        <translation>Viaje.mp4</translation>
     </message>
     <message>
         <source>Try Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Reintentar</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer</translation>
     </message>
     <message>
         <source>Unfinished tasks will be cancelled. Completed files will be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las tareas sin terminar se cancelarán. Los archivos completados se conservarán.</translation>
     </message>
     <message>
         <source>Unsupported file</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo no compatible</translation>
     </message>
     <message>
         <source>Version %@</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión %@</translation>
     </message>
     <message>
         <source>Version %@ (%@)</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión %@ (%@)</translation>
     </message>
     <message>
         <source>Video compression</source>
-        <translation type="unfinished"></translation>
+        <translation>Compresión de vídeo</translation>
     </message>
     <message>
         <source>Video files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de vídeo</translation>
     </message>
     <message>
         <source>Video preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa del vídeo</translation>
     </message>
     <message>
         <source>Videos</source>
-        <translation type="unfinished"></translation>
+        <translation>Vídeos</translation>
     </message>
     <message>
         <source>Watch it in action</source>
-        <translation type="unfinished"></translation>
+        <translation>Véalo en acción</translation>
     </message>
     <message>
         <source>Welcome to Karvo</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenido a Karvo</translation>
     </message>
     <message>
         <source>Where converted files are saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dónde se guardan los archivos convertidos.</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancho</translation>
     </message>
     <message>
         <source>ffmpeg exited with %d</source>
-        <translation type="unfinished"></translation>
+        <translation>ffmpeg terminó con el código %d</translation>
     </message>
     <message>
         <source>ffmpeg not found. Install with: %@</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró ffmpeg. Para instalarlo: %@</translation>
     </message>
     <message>
         <source>no files given</source>
-        <translation type="unfinished"></translation>
+        <translation>no se indicó ningún archivo</translation>
     </message>
     <message>
         <source>no output was produced</source>
-        <translation type="unfinished"></translation>
+        <translation>no se generó ninguna salida</translation>
     </message>
     <message>
         <source>plan needs an action and at least one file</source>
-        <translation type="unfinished"></translation>
+        <translation>plan necesita una acción y al menos un archivo</translation>
     </message>
     <message>
         <source>probe needs at least one file</source>
-        <translation type="unfinished"></translation>
+        <translation>probe necesita al menos un archivo</translation>
     </message>
     <message>
         <source>the output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>la carpeta de salida</translation>
     </message>
     <message>
         <source>the written file is incomplete</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo escrito está incompleto</translation>
     </message>
     <message>
         <source>unknown action &apos;%@&apos;; one of: %@</source>
-        <translation type="unfinished"></translation>
+        <translation>acción desconocida «%@»; acciones posibles: %@</translation>
     </message>
     <message>
         <source>unknown command &apos;%@&apos;; see karvo-cli --help</source>
-        <translation type="unfinished"></translation>
+        <translation>comando desconocido «%@»; consulte karvo-cli --help</translation>
     </message>
     <message>
         <source>unknown option %@</source>
-        <translation type="unfinished"></translation>
+        <translation>opción desconocida %@</translation>
     </message>
 </context>
 </TS>

@@ -5,1251 +5,1257 @@
     <name>Karvo</name>
     <message>
         <source>%.2f×</source>
-        <translation type="unfinished"></translation>
+        <translation>%.2f×</translation>
     </message>
     <message numerus="yes">
         <source>%@ + %d more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%@ + %d autre</numerusform>
+            <numerusform>%@ + %d autres</numerusform>
         </translation>
     </message>
     <message>
         <source>%@ / %@</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ / %@</translation>
     </message>
     <message>
         <source>%@ and %d more</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ et %d de plus</translation>
     </message>
     <message>
         <source>%@ cannot be read: permission denied. Check the file&apos;s permissions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire %@ : permission refusée. Vérifiez les permissions du fichier.</translation>
     </message>
     <message>
         <source>%@ could not be read as media: it is damaged, incomplete, or not a video or audio file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire %@ comme fichier multimédia : il est endommagé, incomplet, ou ce n&apos;est pas un fichier vidéo ou audio.</translation>
     </message>
     <message>
         <source>%@ does not apply to %@</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ ne s&apos;applique pas à %@</translation>
     </message>
     <message>
         <source>%@ has no audio to extract.</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ ne contient pas d&apos;audio à extraire.</translation>
     </message>
     <message>
         <source>%@ has no audio to mute.</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ ne contient pas d&apos;audio à couper.</translation>
     </message>
     <message>
         <source>%@ is a device, not a media file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ est un périphérique, pas un fichier multimédia.</translation>
     </message>
     <message>
         <source>%@ is a folder, not a media file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ est un dossier, pas un fichier multimédia.</translation>
     </message>
     <message>
         <source>%@ is a link to a file that no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ est un lien vers un fichier qui n&apos;existe plus.</translation>
     </message>
     <message>
         <source>%@ is a named pipe, not a media file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ est un tube nommé, pas un fichier multimédia.</translation>
     </message>
     <message>
         <source>%@ is empty (0 bytes).</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ est vide (0 octet).</translation>
     </message>
     <message>
         <source>%@ is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ n&apos;est pas un fichier ordinaire.</translation>
     </message>
     <message>
         <source>%@ is not a video file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ n&apos;est pas un fichier vidéo.</translation>
     </message>
     <message>
         <source>%@ is read-only. Choose another output folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écriture impossible : %@ est en lecture seule. Choisissez un autre dossier de sortie.</translation>
     </message>
     <message>
         <source>%@ needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ attend une valeur</translation>
     </message>
     <message>
         <source>%@ not found. Install with: %@</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ introuvable. Pour l&apos;installer : %@</translation>
     </message>
     <message>
         <source>%@ was not found. It may have been moved, renamed or deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ est introuvable. Il a peut-être été déplacé, renommé ou supprimé.</translation>
     </message>
     <message>
         <source>%@ · Saved beside the original</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ · Enregistré à côté de l&apos;original</translation>
     </message>
     <message>
         <source>%@: %@</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ : %@</translation>
     </message>
     <message>
         <source>%@; see karvo-cli --help</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ ; voir karvo-cli --help</translation>
     </message>
     <message>
         <source>%d files couldn&apos;t be processed</source>
-        <translation type="unfinished"></translation>
+        <translation>%d fichiers n&apos;ont pas pu être traités</translation>
     </message>
     <message numerus="yes">
         <source>%d min ago</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>il y a %d min</numerusform>
+            <numerusform>il y a %d min</numerusform>
         </translation>
     </message>
     <message>
         <source>%d px</source>
-        <translation type="unfinished"></translation>
+        <translation>%d px</translation>
     </message>
     <message>
         <source>%d × %d px</source>
-        <translation type="unfinished"></translation>
+        <translation>%d × %d px</translation>
     </message>
     <message>
         <source>%d%%</source>
-        <translation type="unfinished"></translation>
+        <translation>%d %%</translation>
     </message>
     <message>
         <source>%lld px</source>
-        <translation type="unfinished"></translation>
+        <translation>%lld px</translation>
     </message>
     <message>
         <source>%lld s</source>
-        <translation type="unfinished"></translation>
+        <translation>%lld s</translation>
     </message>
     <message>
         <source>%lld%%</source>
-        <translation type="unfinished"></translation>
+        <translation>%lld %%</translation>
     </message>
     <message>
         <source>%lld°</source>
-        <translation type="unfinished"></translation>
+        <translation>%lld°</translation>
     </message>
     <message>
         <source>--angle needs 90, 180 or 270, not &apos;%@&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--angle attend 90, 180 ou 270, et non « %@ »</translation>
     </message>
     <message>
         <source>--at needs a time in seconds, 0 or more, not &apos;%@&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--at attend un temps en secondes, 0 ou plus, et non « %@ »</translation>
     </message>
     <message>
         <source>--edge needs 3840, 1920, 1280 or 800, not &apos;%@&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--edge attend 3840, 1920, 1280 ou 800, et non « %@ »</translation>
     </message>
     <message>
         <source>--end needs a time after the start</source>
-        <translation type="unfinished"></translation>
+        <translation>--end attend un temps postérieur au début</translation>
     </message>
     <message>
         <source>--end needs a time in seconds, 0 or more, not &apos;%@&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--end attend un temps en secondes, 0 ou plus, et non « %@ »</translation>
     </message>
     <message>
         <source>--every needs a part length of at least %@ second, not &apos;%@&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--every attend une durée de segment d&apos;au moins %@ seconde, et non « %@ »</translation>
     </message>
     <message>
         <source>--factor needs a number from %@ to %@, not &apos;%@&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--factor attend un nombre de %@ à %@, et non « %@ »</translation>
     </message>
     <message>
         <source>--output-dir %@: no such folder</source>
-        <translation type="unfinished"></translation>
+        <translation>--output-dir %@ : dossier inexistant</translation>
     </message>
     <message>
         <source>--preset applies to videos, not to the image %@; images take --quality</source>
-        <translation type="unfinished"></translation>
+        <translation>--preset s&apos;applique aux vidéos, pas à l&apos;image %@ ; pour les images, utilisez --quality</translation>
     </message>
     <message>
         <source>--preset needs 0, 1 or 2, not &apos;%@&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--preset attend 0, 1 ou 2, et non « %@ »</translation>
     </message>
     <message>
         <source>--quality %@ is outside %@ .. %@; using %@</source>
-        <translation type="unfinished"></translation>
+        <translation>--quality %@ est hors de la plage %@ .. %@ ; utilisation de %@</translation>
     </message>
     <message>
         <source>--quality applies to images, not to the video %@; videos take --preset</source>
-        <translation type="unfinished"></translation>
+        <translation>--quality s&apos;applique aux images, pas à la vidéo %@ ; pour les vidéos, utilisez --preset</translation>
     </message>
     <message>
         <source>--quality needs a number from %@ to %@, not &apos;%@&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--quality attend un nombre de %@ à %@, et non « %@ »</translation>
     </message>
     <message>
         <source>--rect %@ is not a part of the picture: X and Y go from 0 to 1, W and H from above 0 to 1</source>
-        <translation type="unfinished"></translation>
+        <translation>--rect %@ n&apos;est pas une partie de l&apos;image : X et Y vont de 0 à 1, W et H de plus de 0 à 1</translation>
     </message>
     <message>
         <source>--rect %@ lies outside the picture: nothing of it is left to keep</source>
-        <translation type="unfinished"></translation>
+        <translation>--rect %@ est en dehors de l&apos;image : il n&apos;en reste rien à conserver</translation>
     </message>
     <message>
         <source>--rect %@ reaches past the picture; cropping %@,%@,%@,%@</source>
-        <translation type="unfinished"></translation>
+        <translation>--rect %@ dépasse de l&apos;image ; recadrage à %@,%@,%@,%@</translation>
     </message>
     <message>
         <source>--rect needs X,Y,W,H: the top-left corner and the size as fractions of the picture, not &apos;%@&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--rect attend X,Y,W,H : le coin supérieur gauche et la taille en fractions de l&apos;image, et non « %@ »</translation>
     </message>
     <message>
         <source>--start needs a time in seconds, 0 or more, not &apos;%@&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--start attend un temps en secondes, 0 ou plus, et non « %@ »</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>About Karvo</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Karvo</translation>
     </message>
     <message>
         <source>Aim at a format</source>
-        <translation type="unfinished"></translation>
+        <translation>Visez un format</translation>
     </message>
     <message>
         <source>All Features</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les fonctions</translation>
     </message>
     <message>
         <source>Analyzing video…</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyse de la vidéo…</translation>
     </message>
     <message>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Apparence</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer</translation>
     </message>
     <message numerus="yes">
         <source>Apply to %d files</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Appliquer à %d fichier</numerusform>
+            <numerusform>Appliquer à %d fichiers</numerusform>
         </translation>
     </message>
     <message>
         <source>Aspect ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Proportions</translation>
     </message>
     <message>
         <source>Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio</translation>
     </message>
     <message>
         <source>Audio files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers audio</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour</translation>
     </message>
     <message>
         <source>Background removal needs a segmentation model. Put an ONNX model (.onnx) in %@.</source>
-        <translation type="unfinished"></translation>
+        <translation>La suppression du fond nécessite un modèle de segmentation. Placez un modèle ONNX (.onnx) dans %@.</translation>
     </message>
     <message>
         <source>Balanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Équilibré</translation>
     </message>
     <message>
         <source>Balances visual quality and file size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Équilibre la qualité visuelle et la taille du fichier.</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Cancel task</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler la tâche</translation>
     </message>
     <message numerus="yes">
         <source>Cancelled · %d file(s) saved</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Annulé · %d fichier enregistré</numerusform>
+            <numerusform>Annulé · %d fichiers enregistrés</numerusform>
         </translation>
     </message>
     <message>
         <source>Cannot create output: %@</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer la sortie : %@</translation>
     </message>
     <message>
         <source>Cannot determine media duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de déterminer la durée du fichier multimédia</translation>
     </message>
     <message>
         <source>Cannot process %@</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de traiter %@</translation>
     </message>
     <message>
         <source>Cannot read image</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire l&apos;image</translation>
     </message>
     <message>
         <source>Cannot read media</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire le fichier multimédia</translation>
     </message>
     <message>
         <source>Cannot read video frames</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire les images de la vidéo</translation>
     </message>
     <message>
         <source>Cannot save %@: %@</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer %@ : %@</translation>
     </message>
     <message>
         <source>Cannot save image</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer l&apos;image</translation>
     </message>
     <message>
         <source>Change Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la vitesse</translation>
     </message>
     <message>
         <source>Changing speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Changement de vitesse</translation>
     </message>
     <message>
         <source>Check file access and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifiez l&apos;accès au fichier et réessayez.</translation>
     </message>
     <message>
         <source>Choose Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le dossier</translation>
     </message>
     <message>
         <source>Choose a file…</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un fichier…</translation>
     </message>
     <message>
         <source>Choose a folder for converted files</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un dossier pour les fichiers convertis</translation>
     </message>
     <message>
         <source>Choose a media file to %@</source>
-        <translation type="unfinished"></translation>
+        <translation>%@ : choisir un fichier multimédia</translation>
     </message>
     <message>
         <source>Choose an action</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez une action</translation>
     </message>
     <message>
         <source>Choose an end time after the start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez une fin postérieure au début.</translation>
     </message>
     <message>
         <source>Choose files to convert (Ctrl+O)</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir des fichiers à convertir (Ctrl+O)</translation>
     </message>
     <message>
         <source>Choose…</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir…</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>Clear Finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer les terminées</translation>
     </message>
     <message>
         <source>Clear finished tasks</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer les tâches terminées</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé</translation>
     </message>
     <message numerus="yes">
         <source>Completed · %d file(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Terminé · %d fichier</numerusform>
+            <numerusform>Terminé · %d fichiers</numerusform>
         </translation>
     </message>
     <message>
         <source>Compress</source>
-        <translation type="unfinished"></translation>
+        <translation>Compresser</translation>
     </message>
     <message>
         <source>Compress Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Compresser l&apos;image</translation>
     </message>
     <message>
         <source>Compress Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Compresser la vidéo</translation>
     </message>
     <message>
         <source>Compressing</source>
-        <translation type="unfinished"></translation>
+        <translation>Compression</translation>
     </message>
     <message>
         <source>Compression</source>
-        <translation type="unfinished"></translation>
+        <translation>Compression</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuer</translation>
     </message>
     <message>
         <source>Conversions</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversions</translation>
     </message>
     <message>
         <source>Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir</translation>
     </message>
     <message>
         <source>Convert format</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir le format</translation>
     </message>
     <message>
         <source>Convert video, audio, and images right from a file manager drag — or straight from this window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertissez vidéos, audio et images d&apos;un simple glisser depuis le gestionnaire de fichiers — ou directement depuis cette fenêtre.</translation>
     </message>
     <message>
         <source>Converted files will be saved to this folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les fichiers convertis seront enregistrés dans ce dossier.</translation>
     </message>
     <message>
         <source>Converting to %@</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversion en %@</translation>
     </message>
     <message>
         <source>Converting…</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversion en cours…</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier</translation>
     </message>
     <message>
         <source>Crop</source>
-        <translation type="unfinished"></translation>
+        <translation>Recadrer</translation>
     </message>
     <message>
         <source>Crop Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Recadrer la vidéo</translation>
     </message>
     <message>
         <source>Crop area</source>
-        <translation type="unfinished"></translation>
+        <translation>Zone de recadrage</translation>
     </message>
     <message>
         <source>Crop height</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur du recadrage</translation>
     </message>
     <message>
         <source>Crop width</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur du recadrage</translation>
     </message>
     <message>
         <source>Cropping video</source>
-        <translation type="unfinished"></translation>
+        <translation>Recadrage de la vidéo</translation>
     </message>
     <message>
         <source>Custom folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier personnalisé</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Couper</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Sombre</translation>
     </message>
     <message>
         <source>Default speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse par défaut</translation>
     </message>
     <message>
         <source>Default values for the processing tools.</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeurs par défaut des outils de traitement.</translation>
     </message>
     <message>
         <source>Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeurs par défaut</translation>
     </message>
     <message>
         <source>Defaults apply when a tool window opens; each tool can still adjust per run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les valeurs par défaut s&apos;appliquent à l&apos;ouverture d&apos;une fenêtre d&apos;outil ; chaque outil reste réglable à chaque utilisation.</translation>
     </message>
     <message>
         <source>Demonstration</source>
-        <translation type="unfinished"></translation>
+        <translation>Démonstration</translation>
     </message>
     <message>
         <source>Demonstration of dropping a file on the window</source>
-        <translation type="unfinished"></translation>
+        <translation>Démonstration du dépôt d&apos;un fichier sur la fenêtre</translation>
     </message>
     <message>
         <source>Dismiss result</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer le résultat</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé</translation>
     </message>
     <message>
         <source>Drag &amp; drop converter for video, audio, and images</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertisseur par glisser-déposer pour vidéos, audio et images</translation>
     </message>
     <message>
         <source>Drag a file in the file manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Glissez un fichier dans le gestionnaire de fichiers</translation>
     </message>
     <message>
         <source>Drag the file into the Karvo window</source>
-        <translation type="unfinished"></translation>
+        <translation>Glissez le fichier dans la fenêtre de Karvo</translation>
     </message>
     <message>
         <source>Drag the rectangle or its corners to choose the part of the picture to keep.</source>
-        <translation type="unfinished"></translation>
+        <translation>Faites glisser le rectangle ou ses coins pour choisir la partie de l&apos;image à conserver.</translation>
     </message>
     <message>
         <source>Drop files here</source>
-        <translation type="unfinished"></translation>
+        <translation>Déposez des fichiers ici</translation>
     </message>
     <message>
         <source>Drop files, then pick an action</source>
-        <translation type="unfinished"></translation>
+        <translation>Déposez des fichiers, puis choisissez une action</translation>
     </message>
     <message>
         <source>Duration: %@</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée : %@</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Édition</translation>
     </message>
     <message>
         <source>Edit tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Outils d&apos;édition</translation>
     </message>
     <message>
         <source>Enable Quick Drag</source>
-        <translation type="unfinished"></translation>
+        <translation>Activer Quick Drag</translation>
     </message>
     <message>
         <source>End</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <source>End time</source>
-        <translation type="unfinished"></translation>
+        <translation>Position de fin</translation>
     </message>
     <message>
         <source>Every</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalle</translation>
     </message>
     <message>
         <source>Everything the radial menu can do, grouped by source file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout ce que permet le menu circulaire, classé par type de fichier source.</translation>
     </message>
     <message>
         <source>Failed to launch ffmpeg: %@</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lancer ffmpeg : %@</translation>
     </message>
     <message>
         <source>Failed · %@</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec · %@</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier</translation>
     </message>
     <message>
         <source>Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers</translation>
     </message>
     <message>
         <source>Formats</source>
-        <translation type="unfinished"></translation>
+        <translation>Formats</translation>
     </message>
     <message>
         <source>Frame time</source>
-        <translation type="unfinished"></translation>
+        <translation>Position de l&apos;image</translation>
     </message>
     <message>
         <source>Freeform</source>
-        <translation type="unfinished"></translation>
+        <translation>Libre</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Général</translation>
     </message>
     <message>
         <source>Get Started</source>
-        <translation type="unfinished"></translation>
+        <translation>Commencer</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur</translation>
     </message>
     <message>
         <source>Hides the shortcut demos</source>
-        <translation type="unfinished"></translation>
+        <translation>Masque les démonstrations des raccourcis</translation>
     </message>
     <message>
         <source>High quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Haute qualité</translation>
     </message>
     <message>
         <source>Hold</source>
-        <translation type="unfinished"></translation>
+        <translation>Maintenez</translation>
     </message>
     <message>
         <source>Hold ⇧ Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Maintenez ⇧ Maj</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Accueil</translation>
     </message>
     <message>
         <source>How Karvo handles your data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment Karvo traite vos données.</translation>
     </message>
     <message>
         <source>If the original folder isn&apos;t writable, Karvo asks for a folder instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si le dossier d&apos;origine n&apos;est pas accessible en écriture, Karvo demande un autre dossier.</translation>
     </message>
     <message>
         <source>Image compression</source>
-        <translation type="unfinished"></translation>
+        <translation>Compression d&apos;image</translation>
     </message>
     <message>
         <source>Image files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers image</translation>
     </message>
     <message>
         <source>Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Images</translation>
     </message>
     <message>
         <source>Images only</source>
-        <translation type="unfinished"></translation>
+        <translation>Images seulement</translation>
     </message>
     <message>
         <source>Images work now. Video and audio need: %@</source>
-        <translation type="unfinished"></translation>
+        <translation>Les images fonctionnent déjà. Pour la vidéo et l&apos;audio : %@</translation>
     </message>
     <message>
         <source>Just now</source>
-        <translation type="unfinished"></translation>
+        <translation>À l&apos;instant</translation>
     </message>
     <message>
         <source>Karvo</source>
-        <translation type="unfinished"></translation>
+        <translation>Karvo</translation>
     </message>
     <message>
         <source>Karvo cannot create a file in %@. Choose another output folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Karvo ne peut pas créer de fichier dans %@. Choisissez un autre dossier de sortie.</translation>
     </message>
     <message>
         <source>Karvo couldn&apos;t save next to the original. Choose a folder for the converted files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Karvo n&apos;a pas pu enregistrer à côté de l&apos;original. Choisissez un dossier pour les fichiers convertis.</translation>
     </message>
     <message>
         <source>Karvo handles video, audio, and images. Other files are skipped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Karvo traite les vidéos, l&apos;audio et les images. Les autres fichiers sont ignorés.</translation>
     </message>
     <message>
         <source>Karvo is already running but does not answer; try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Karvo est déjà lancé mais ne répond pas ; réessayez dans un instant.</translation>
     </message>
     <message>
         <source>Karvo is not allowed to read this file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Karvo n&apos;est pas autorisé à lire ce fichier.</translation>
     </message>
     <message>
         <source>Karvo may not write to %@. Choose another output folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Karvo n&apos;est pas autorisé à écrire dans %@. Choisissez un autre dossier de sortie.</translation>
     </message>
     <message>
         <source>Karvo processes files entirely on your computer — nothing is uploaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Karvo traite les fichiers entièrement sur votre ordinateur — rien n&apos;est envoyé en ligne.</translation>
     </message>
     <message>
         <source>Karvo — Click to open; right-click for menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Karvo — Cliquez pour ouvrir ; clic droit pour le menu</translation>
     </message>
     <message>
         <source>Keep Working</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuer le travail</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
     <message>
         <source>Language, appearance, and Quick Drag.</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue, apparence et Quick Drag.</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Clair</translation>
     </message>
     <message>
         <source>Loading preview…</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement de l&apos;aperçu…</translation>
     </message>
     <message>
         <source>Longest edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Côté le plus long</translation>
     </message>
     <message>
         <source>MP4 files · Saved beside the original</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers MP4 · Enregistrés à côté de l&apos;original</translation>
     </message>
     <message>
         <source>Media conversion and inspection are available.</source>
-        <translation type="unfinished"></translation>
+        <translation>La conversion et l&apos;analyse multimédia sont disponibles.</translation>
     </message>
     <message>
         <source>Missing output path</source>
-        <translation type="unfinished"></translation>
+        <translation>Chemin de sortie manquant</translation>
     </message>
     <message>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Couper le son</translation>
     </message>
     <message>
         <source>Muting</source>
-        <translation type="unfinished"></translation>
+        <translation>Coupure du son</translation>
     </message>
     <message>
         <source>Next to the original file</source>
-        <translation type="unfinished"></translation>
+        <translation>À côté du fichier d&apos;origine</translation>
     </message>
     <message>
         <source>No Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun résultat</translation>
     </message>
     <message>
         <source>No audio track</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune piste audio</translation>
     </message>
     <message>
         <source>No folder selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun dossier sélectionné</translation>
     </message>
     <message>
         <source>No picture could be decoded from this file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune image n&apos;a pu être décodée dans ce fichier.</translation>
     </message>
     <message>
         <source>No video track</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune piste vidéo</translation>
     </message>
     <message>
         <source>Not enough memory to finish.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoire insuffisante pour terminer.</translation>
     </message>
     <message>
         <source>Not enough space in %@.</source>
-        <translation type="unfinished"></translation>
+        <translation>Espace insuffisant dans %@.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Onboarding</source>
-        <translation type="unfinished"></translation>
+        <translation>Prise en main</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>Open Karvo</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir Karvo</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortie</translation>
     </message>
     <message>
         <source>Page %d of %d</source>
-        <translation type="unfinished"></translation>
+        <translation>Page %d sur %d</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Coller</translation>
     </message>
     <message>
         <source>Pause preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre l&apos;aperçu en pause</translation>
     </message>
     <message>
         <source>Permission denied — check that the folder is writable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Permission refusée — vérifiez que le dossier est accessible en écriture.</translation>
     </message>
     <message>
         <source>Permission denied: the source file cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Permission refusée : impossible de lire le fichier source.</translation>
     </message>
     <message>
         <source>Play preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire l&apos;aperçu</translation>
     </message>
     <message>
         <source>Preserves more detail with lighter compression.</source>
-        <translation type="unfinished"></translation>
+        <translation>Préserve davantage de détails grâce à une compression plus légère.</translation>
     </message>
     <message>
         <source>Preview position</source>
-        <translation type="unfinished"></translation>
+        <translation>Position de l&apos;aperçu</translation>
     </message>
     <message>
         <source>Privacy</source>
-        <translation type="unfinished"></translation>
+        <translation>Confidentialité</translation>
     </message>
     <message>
         <source>Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualité</translation>
     </message>
     <message>
         <source>Queued</source>
-        <translation type="unfinished"></translation>
+        <translation>En attente</translation>
     </message>
     <message>
         <source>Quick Drag</source>
-        <translation type="unfinished"></translation>
+        <translation>Quick Drag</translation>
     </message>
     <message>
         <source>Quick Drag could not start. Try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quick Drag n&apos;a pas pu démarrer. Réessayez.</translation>
     </message>
     <message>
         <source>Quick Drag demonstration</source>
-        <translation type="unfinished"></translation>
+        <translation>Démonstration de Quick Drag</translation>
     </message>
     <message>
         <source>Quick Drag is off — drag files into the window to process them</source>
-        <translation type="unfinished"></translation>
+        <translation>Quick Drag est désactivé — glissez des fichiers dans la fenêtre pour les traiter</translation>
     </message>
     <message>
         <source>Quick Drag is on — hold ⇧ while dragging a file in the file manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Quick Drag est activé — maintenez ⇧ en glissant un fichier dans le gestionnaire de fichiers</translation>
     </message>
     <message>
         <source>Quick Drag needs an X11 session — drag files into the window instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quick Drag nécessite une session X11 — glissez plutôt les fichiers dans la fenêtre.</translation>
     </message>
     <message>
         <source>Quit Karvo</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter Karvo</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Prêt</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir</translation>
     </message>
     <message>
         <source>Release — done!</source>
-        <translation type="unfinished"></translation>
+        <translation>Relâchez — c&apos;est fait !</translation>
     </message>
     <message>
         <source>Release, then pick an action</source>
-        <translation type="unfinished"></translation>
+        <translation>Relâchez, puis choisissez une action</translation>
     </message>
     <message>
         <source>Remove Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le fond</translation>
     </message>
     <message>
         <source>Remove Meta</source>
-        <translation type="unfinished"></translation>
+        <translation>Suppr. métadonnées</translation>
     </message>
     <message>
         <source>Removing background</source>
-        <translation type="unfinished"></translation>
+        <translation>Suppression du fond</translation>
     </message>
     <message>
         <source>Removing metadata</source>
-        <translation type="unfinished"></translation>
+        <translation>Suppression des métadonnées</translation>
     </message>
     <message>
         <source>Replay demo</source>
-        <translation type="unfinished"></translation>
+        <translation>Revoir la démonstration</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser</translation>
     </message>
     <message>
         <source>Resize</source>
-        <translation type="unfinished"></translation>
+        <translation>Redimensionner</translation>
     </message>
     <message>
         <source>Resize Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Redimensionner l&apos;image</translation>
     </message>
     <message>
         <source>Resizing</source>
-        <translation type="unfinished"></translation>
+        <translation>Redimensionnement</translation>
     </message>
     <message>
         <source>Results are saved next to the source file — never overwriting the original.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les résultats sont enregistrés à côté du fichier source — sans jamais écraser l&apos;original.</translation>
     </message>
     <message>
         <source>Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>Réessayer</translation>
     </message>
     <message>
         <source>Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Faire pivoter</translation>
     </message>
     <message>
         <source>Rotating</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotation</translation>
     </message>
     <message>
         <source>Rotation angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle de rotation</translation>
     </message>
     <message>
         <source>Save PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en PNG</translation>
     </message>
     <message>
         <source>Save converted files</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les fichiers convertis</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher</translation>
     </message>
     <message>
         <source>Segment %d/%d: %@</source>
-        <translation type="unfinished"></translation>
+        <translation>Segment %d/%d : %@</translation>
     </message>
     <message>
         <source>Segment length</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée des segments</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout sélectionner</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres</translation>
     </message>
     <message>
         <source>Settings…</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres…</translation>
     </message>
     <message>
         <source>Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Maj</translation>
     </message>
     <message>
         <source>Shift + Alt + Drag</source>
-        <translation type="unfinished"></translation>
+        <translation>Maj + Alt + Glisser</translation>
     </message>
     <message>
         <source>Shift + Drag</source>
-        <translation type="unfinished"></translation>
+        <translation>Maj + Glisser</translation>
     </message>
     <message>
         <source>Shortcut tips</source>
-        <translation type="unfinished"></translation>
+        <translation>Astuces de raccourcis</translation>
     </message>
     <message>
         <source>Show in Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher dans le dossier</translation>
     </message>
     <message>
         <source>Shows the shortcut demos</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche les démonstrations des raccourcis</translation>
     </message>
     <message>
         <source>Sidebar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre latérale</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Passer</translation>
     </message>
     <message>
         <source>Smallest size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille minimale</translation>
     </message>
     <message>
         <source>Snapshot</source>
-        <translation type="unfinished"></translation>
+        <translation>Instantané</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse</translation>
     </message>
     <message>
         <source>Speed factor</source>
-        <translation type="unfinished"></translation>
+        <translation>Facteur de vitesse</translation>
     </message>
     <message>
         <source>Split</source>
-        <translation type="unfinished"></translation>
+        <translation>Diviser</translation>
     </message>
     <message>
         <source>Split Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Diviser la vidéo</translation>
     </message>
     <message>
         <source>Splitting</source>
-        <translation type="unfinished"></translation>
+        <translation>Division</translation>
     </message>
     <message>
         <source>Splitting every %@ s would make more than %d parts. Choose a longer part length.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diviser toutes les %@ s donnerait plus de %d segments. Choisissez une durée de segment plus longue.</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Début</translation>
     </message>
     <message>
         <source>Start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Position de début</translation>
     </message>
     <message>
         <source>Starting Quick Drag…</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrage de Quick Drag…</translation>
     </message>
     <message>
         <source>Stop and Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter et quitter</translation>
     </message>
     <message>
         <source>Stop tasks and quit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter les tâches et quitter ?</translation>
     </message>
     <message>
         <source>Stronger compression; fine detail may be lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Compression plus forte ; des détails fins peuvent être perdus.</translation>
     </message>
     <message>
         <source>Supported files (%@)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers pris en charge (%@)</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Système</translation>
     </message>
     <message>
         <source>Taking snapshot</source>
-        <translation type="unfinished"></translation>
+        <translation>Prise de l&apos;instantané</translation>
     </message>
     <message>
         <source>The disk reported a read or write error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le disque a signalé une erreur de lecture ou d&apos;écriture.</translation>
     </message>
     <message>
         <source>The file could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le fichier.</translation>
     </message>
     <message>
         <source>The file has no track this operation can use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier ne contient aucune piste utilisable par cette opération.</translation>
     </message>
     <message>
         <source>The file has no video track.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier ne contient aucune piste vidéo.</translation>
     </message>
     <message>
         <source>The file looks damaged or isn&apos;t a supported media file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier semble endommagé ou n&apos;est pas un fichier multimédia pris en charge.</translation>
     </message>
     <message>
         <source>The file&apos;s format or codec is not supported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le format ou le codec du fichier n&apos;est pas pris en charge.</translation>
     </message>
     <message>
         <source>The name of %@ is not valid UTF-8, so Karvo cannot open it. Rename the file and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom de %@ n&apos;est pas en UTF-8 valide, Karvo ne peut donc pas l&apos;ouvrir. Renommez le fichier et réessayez.</translation>
     </message>
     <message>
         <source>The original file is no longer there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier d&apos;origine n&apos;existe plus.</translation>
     </message>
     <message>
         <source>The output file name is too long for %@. Rename the source file to something shorter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom du fichier de sortie est trop long pour %@. Donnez un nom plus court au fichier source.</translation>
     </message>
     <message>
         <source>The output is too large for the file system of %@.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de sortie est trop volumineux pour le système de fichiers contenant %@.</translation>
     </message>
     <message>
         <source>The picture is too large to save as %@: it may have at most %d megapixels. Resize it first, or choose JPEG or PNG.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;image est trop grande pour être enregistrée en %@ : ce format accepte au plus %d mégapixels. Redimensionnez-la d&apos;abord, ou choisissez JPEG ou PNG.</translation>
     </message>
     <message>
         <source>This computer cannot write %@.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet ordinateur ne peut pas écrire au format %@.</translation>
     </message>
     <message>
         <source>This ffmpeg has no %@ encoder. Install a complete ffmpeg build.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette version de ffmpeg n&apos;a pas d&apos;encodeur %@. Installez une version complète de ffmpeg.</translation>
     </message>
     <message>
         <source>This file doesn&apos;t fit the chosen settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce fichier ne convient pas aux réglages choisis.</translation>
     </message>
     <message>
         <source>This video can&apos;t be previewed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;afficher l&apos;aperçu de cette vidéo.</translation>
     </message>
     <message>
         <source>Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Outils</translation>
     </message>
     <message numerus="yes">
         <source>Total duration %@ → %d segments</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Durée totale %@ → %d segment</numerusform>
+            <numerusform>Durée totale %@ → %d segments</numerusform>
         </translation>
     </message>
     <message>
         <source>Trim</source>
-        <translation type="unfinished"></translation>
+        <translation>Découper</translation>
     </message>
     <message>
         <source>Trim Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Découper la vidéo</translation>
     </message>
     <message>
         <source>Trimming</source>
-        <translation type="unfinished"></translation>
+        <translation>Découpage</translation>
     </message>
     <message>
         <source>Trip.mp4</source>
-        <translation type="unfinished"></translation>
+        <translation>Voyage.mp4</translation>
     </message>
     <message>
         <source>Try Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Réessayer</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Unfinished tasks will be cancelled. Completed files will be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les tâches inachevées seront annulées. Les fichiers terminés seront conservés.</translation>
     </message>
     <message>
         <source>Unsupported file</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier non pris en charge</translation>
     </message>
     <message>
         <source>Version %@</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %@</translation>
     </message>
     <message>
         <source>Version %@ (%@)</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %@ (%@)</translation>
     </message>
     <message>
         <source>Video compression</source>
-        <translation type="unfinished"></translation>
+        <translation>Compression vidéo</translation>
     </message>
     <message>
         <source>Video files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers vidéo</translation>
     </message>
     <message>
         <source>Video preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu vidéo</translation>
     </message>
     <message>
         <source>Videos</source>
-        <translation type="unfinished"></translation>
+        <translation>Vidéos</translation>
     </message>
     <message>
         <source>Watch it in action</source>
-        <translation type="unfinished"></translation>
+        <translation>Voyez-le en action</translation>
     </message>
     <message>
         <source>Welcome to Karvo</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenue dans Karvo</translation>
     </message>
     <message>
         <source>Where converted files are saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Emplacement des fichiers convertis.</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur</translation>
     </message>
     <message>
         <source>ffmpeg exited with %d</source>
-        <translation type="unfinished"></translation>
+        <translation>ffmpeg s&apos;est arrêté avec le code %d</translation>
     </message>
     <message>
         <source>ffmpeg not found. Install with: %@</source>
-        <translation type="unfinished"></translation>
+        <translation>ffmpeg introuvable. Pour l&apos;installer : %@</translation>
     </message>
     <message>
         <source>no files given</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun fichier indiqué</translation>
     </message>
     <message>
         <source>no output was produced</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune sortie n&apos;a été produite</translation>
     </message>
     <message>
         <source>plan needs an action and at least one file</source>
-        <translation type="unfinished"></translation>
+        <translation>plan attend une action et au moins un fichier</translation>
     </message>
     <message>
         <source>probe needs at least one file</source>
-        <translation type="unfinished"></translation>
+        <translation>probe attend au moins un fichier</translation>
     </message>
     <message>
         <source>the output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier de sortie</translation>
     </message>
     <message>
         <source>the written file is incomplete</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier écrit est incomplet</translation>
     </message>
     <message>
         <source>unknown action &apos;%@&apos;; one of: %@</source>
-        <translation type="unfinished"></translation>
+        <translation>action inconnue « %@ » ; actions possibles : %@</translation>
     </message>
     <message>
         <source>unknown command &apos;%@&apos;; see karvo-cli --help</source>
-        <translation type="unfinished"></translation>
+        <translation>commande inconnue « %@ » ; voir karvo-cli --help</translation>
     </message>
     <message>
         <source>unknown option %@</source>
-        <translation type="unfinished"></translation>
+        <translation>option inconnue %@</translation>
     </message>
 </context>
 </TS>

@@ -18,9 +18,12 @@
         <source>%@ / %@</source>
         <translation>%@ / %@</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%@ and %d more</source>
-        <translation>%@ en nog %d</translation>
+        <translation>
+            <numerusform>%@ en nog %d</numerusform>
+            <numerusform>%@ en nog %d</numerusform>
+        </translation>
     </message>
     <message>
         <source>%@ cannot be read: permission denied. Check the file&apos;s permissions.</source>
@@ -98,9 +101,12 @@
         <source>%@; see karvo-cli --help</source>
         <translation>%@; sien karvo-cli --help</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%d files couldn&apos;t be processed</source>
-        <translation>%d lêers kon nie verwerk word nie</translation>
+        <translation>
+            <numerusform>%d lêers kon nie verwerk word nie</numerusform>
+            <numerusform>%d lêers kon nie verwerk word nie</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%d min ago</source>
@@ -1256,6 +1262,14 @@
     <message>
         <source>unknown option %@</source>
         <translation>onbekende opsie %@</translation>
+    </message>
+    <message>
+        <source>⇧ Alt Tools</source>
+        <translation>⇧ Alt Hulpmiddels</translation>
+    </message>
+    <message>
+        <source>⇧ Formats</source>
+        <translation>⇧ Formate</translation>
     </message>
 </context>
 </TS>

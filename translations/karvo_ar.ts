@@ -22,9 +22,16 @@
         <source>%@ / %@</source>
         <translation>%@ / %@</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%@ and %d more</source>
-        <translation>%@ و%d أخرى</translation>
+        <translation>
+            <numerusform>%@ و%d أخرى</numerusform>
+            <numerusform>%@ و%d أخرى</numerusform>
+            <numerusform>%@ و%d أخرى</numerusform>
+            <numerusform>%@ و%d أخرى</numerusform>
+            <numerusform>%@ و%d أخرى</numerusform>
+            <numerusform>%@ و%d أخرى</numerusform>
+        </translation>
     </message>
     <message>
         <source>%@ cannot be read: permission denied. Check the file&apos;s permissions.</source>
@@ -102,9 +109,16 @@
         <source>%@; see karvo-cli --help</source>
         <translation>%@؛ راجع karvo-cli --help</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%d files couldn&apos;t be processed</source>
-        <translation>تعذّرت معالجة بعض الملفات (%d)</translation>
+        <translation>
+            <numerusform>تعذّرت معالجة بعض الملفات (%d)</numerusform>
+            <numerusform>تعذّرت معالجة بعض الملفات (%d)</numerusform>
+            <numerusform>تعذّرت معالجة بعض الملفات (%d)</numerusform>
+            <numerusform>تعذّرت معالجة بعض الملفات (%d)</numerusform>
+            <numerusform>تعذّرت معالجة بعض الملفات (%d)</numerusform>
+            <numerusform>تعذّرت معالجة بعض الملفات (%d)</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%d min ago</source>
@@ -1280,6 +1294,14 @@
     <message>
         <source>unknown option %@</source>
         <translation>خيار غير معروف %@</translation>
+    </message>
+    <message>
+        <source>⇧ Alt Tools</source>
+        <translation>⇧ Alt الأدوات</translation>
+    </message>
+    <message>
+        <source>⇧ Formats</source>
+        <translation>⇧ الصيغ</translation>
     </message>
 </context>
 </TS>

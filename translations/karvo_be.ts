@@ -19,9 +19,13 @@
         <source>%@ / %@</source>
         <translation>%@ / %@</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%@ and %d more</source>
-        <translation>%@ і яшчэ %d</translation>
+        <translation>
+            <numerusform>%@ і яшчэ %d</numerusform>
+            <numerusform>%@ і яшчэ %d</numerusform>
+            <numerusform>%@ і яшчэ %d</numerusform>
+        </translation>
     </message>
     <message>
         <source>%@ cannot be read: permission denied. Check the file&apos;s permissions.</source>
@@ -99,9 +103,13 @@
         <source>%@; see karvo-cli --help</source>
         <translation>%@; гл. karvo-cli --help</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%d files couldn&apos;t be processed</source>
-        <translation>Не ўдалося апрацаваць файлы: %d</translation>
+        <translation>
+            <numerusform>Не ўдалося апрацаваць файлы: %d</numerusform>
+            <numerusform>Не ўдалося апрацаваць файлы: %d</numerusform>
+            <numerusform>Не ўдалося апрацаваць файлы: %d</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%d min ago</source>
@@ -1262,6 +1270,14 @@
     <message>
         <source>unknown option %@</source>
         <translation>невядомы параметр %@</translation>
+    </message>
+    <message>
+        <source>⇧ Alt Tools</source>
+        <translation>⇧ Alt Інструменты</translation>
+    </message>
+    <message>
+        <source>⇧ Formats</source>
+        <translation>⇧ Фарматы</translation>
     </message>
 </context>
 </TS>

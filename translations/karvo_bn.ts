@@ -18,9 +18,12 @@
         <source>%@ / %@</source>
         <translation>%@ / %@</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%@ and %d more</source>
-        <translation>%@ এবং আরও %dটি</translation>
+        <translation>
+            <numerusform>%@ এবং আরও %dটি</numerusform>
+            <numerusform>%@ এবং আরও %dটি</numerusform>
+        </translation>
     </message>
     <message>
         <source>%@ cannot be read: permission denied. Check the file&apos;s permissions.</source>
@@ -98,9 +101,12 @@
         <source>%@; see karvo-cli --help</source>
         <translation>%@; দেখুন karvo-cli --help</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%d files couldn&apos;t be processed</source>
-        <translation>%dটি ফাইল প্রক্রিয়া করা যায়নি</translation>
+        <translation>
+            <numerusform>%dটি ফাইল প্রক্রিয়া করা যায়নি</numerusform>
+            <numerusform>%dটি ফাইল প্রক্রিয়া করা যায়নি</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%d min ago</source>
@@ -1256,6 +1262,14 @@
     <message>
         <source>unknown option %@</source>
         <translation>অজানা অপশন %@</translation>
+    </message>
+    <message>
+        <source>⇧ Alt Tools</source>
+        <translation>⇧ Alt টুল</translation>
+    </message>
+    <message>
+        <source>⇧ Formats</source>
+        <translation>⇧ ফরম্যাট</translation>
     </message>
 </context>
 </TS>

@@ -19,9 +19,13 @@
         <source>%@ / %@</source>
         <translation>%@ / %@</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%@ and %d more</source>
-        <translation>%@ a další (%d)</translation>
+        <translation>
+            <numerusform>%@ a další (%d)</numerusform>
+            <numerusform>%@ a další (%d)</numerusform>
+            <numerusform>%@ a další (%d)</numerusform>
+        </translation>
     </message>
     <message>
         <source>%@ cannot be read: permission denied. Check the file&apos;s permissions.</source>
@@ -99,9 +103,13 @@
         <source>%@; see karvo-cli --help</source>
         <translation>%@; viz karvo-cli --help</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%d files couldn&apos;t be processed</source>
-        <translation>Soubory, které nelze zpracovat: %d</translation>
+        <translation>
+            <numerusform>Soubory, které nelze zpracovat: %d</numerusform>
+            <numerusform>Soubory, které nelze zpracovat: %d</numerusform>
+            <numerusform>Soubory, které nelze zpracovat: %d</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%d min ago</source>
@@ -1262,6 +1270,14 @@
     <message>
         <source>unknown option %@</source>
         <translation>neznámá volba %@</translation>
+    </message>
+    <message>
+        <source>⇧ Alt Tools</source>
+        <translation>⇧ Alt Nástroje</translation>
+    </message>
+    <message>
+        <source>⇧ Formats</source>
+        <translation>⇧ Formáty</translation>
     </message>
 </context>
 </TS>

@@ -18,9 +18,12 @@
         <source>%@ / %@</source>
         <translation>%@ / %@</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%@ and %d more</source>
-        <translation>%@ und %d weitere</translation>
+        <translation>
+            <numerusform>%@ und %d weitere</numerusform>
+            <numerusform>%@ und %d weitere</numerusform>
+        </translation>
     </message>
     <message>
         <source>%@ cannot be read: permission denied. Check the file&apos;s permissions.</source>
@@ -98,9 +101,12 @@
         <source>%@; see karvo-cli --help</source>
         <translation>%@; siehe karvo-cli --help</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%d files couldn&apos;t be processed</source>
-        <translation>%d Dateien konnten nicht verarbeitet werden</translation>
+        <translation>
+            <numerusform>%d Dateien konnten nicht verarbeitet werden</numerusform>
+            <numerusform>%d Dateien konnten nicht verarbeitet werden</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%d min ago</source>
@@ -1256,6 +1262,14 @@
     <message>
         <source>unknown option %@</source>
         <translation>unbekannte Option %@</translation>
+    </message>
+    <message>
+        <source>⇧ Alt Tools</source>
+        <translation>⇧ Alt Werkzeuge</translation>
+    </message>
+    <message>
+        <source>⇧ Formats</source>
+        <translation>⇧ Formate</translation>
     </message>
 </context>
 </TS>

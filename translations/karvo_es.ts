@@ -18,9 +18,12 @@
         <source>%@ / %@</source>
         <translation>%@ / %@</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%@ and %d more</source>
-        <translation>%@ y %d más</translation>
+        <translation>
+            <numerusform>%@ y %d más</numerusform>
+            <numerusform>%@ y %d más</numerusform>
+        </translation>
     </message>
     <message>
         <source>%@ cannot be read: permission denied. Check the file&apos;s permissions.</source>
@@ -98,9 +101,12 @@
         <source>%@; see karvo-cli --help</source>
         <translation>%@; consulte karvo-cli --help</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%d files couldn&apos;t be processed</source>
-        <translation>No se pudieron procesar %d archivos</translation>
+        <translation>
+            <numerusform>No se pudieron procesar %d archivos</numerusform>
+            <numerusform>No se pudieron procesar %d archivos</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%d min ago</source>
@@ -1256,6 +1262,14 @@
     <message>
         <source>unknown option %@</source>
         <translation>opción desconocida %@</translation>
+    </message>
+    <message>
+        <source>⇧ Alt Tools</source>
+        <translation>⇧ Alt Herramientas</translation>
+    </message>
+    <message>
+        <source>⇧ Formats</source>
+        <translation>⇧ Formatos</translation>
     </message>
 </context>
 </TS>

@@ -17,9 +17,11 @@
         <source>%@ / %@</source>
         <translation>%@ / %@</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%@ and %d more</source>
-        <translation>%@ و %d مورد دیگر</translation>
+        <translation>
+            <numerusform>%@ و %d مورد دیگر</numerusform>
+        </translation>
     </message>
     <message>
         <source>%@ cannot be read: permission denied. Check the file&apos;s permissions.</source>
@@ -97,9 +99,11 @@
         <source>%@; see karvo-cli --help</source>
         <translation>%@؛ به karvo-cli --help مراجعه کنید</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%d files couldn&apos;t be processed</source>
-        <translation>%d پرونده پردازش نشد</translation>
+        <translation>
+            <numerusform>%d پرونده پردازش نشد</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%d min ago</source>
@@ -1250,6 +1254,14 @@
     <message>
         <source>unknown option %@</source>
         <translation>گزینه ناشناخته %@</translation>
+    </message>
+    <message>
+        <source>⇧ Alt Tools</source>
+        <translation>⇧ Alt ابزارها</translation>
+    </message>
+    <message>
+        <source>⇧ Formats</source>
+        <translation>⇧ قالب‌ها</translation>
     </message>
 </context>
 </TS>

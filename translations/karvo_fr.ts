@@ -18,9 +18,12 @@
         <source>%@ / %@</source>
         <translation>%@ / %@</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%@ and %d more</source>
-        <translation>%@ et %d de plus</translation>
+        <translation>
+            <numerusform>%@ et %d de plus</numerusform>
+            <numerusform>%@ et %d de plus</numerusform>
+        </translation>
     </message>
     <message>
         <source>%@ cannot be read: permission denied. Check the file&apos;s permissions.</source>
@@ -98,9 +101,12 @@
         <source>%@; see karvo-cli --help</source>
         <translation>%@ ; voir karvo-cli --help</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%d files couldn&apos;t be processed</source>
-        <translation>%d fichiers n&apos;ont pas pu être traités</translation>
+        <translation>
+            <numerusform>%d fichiers n&apos;ont pas pu être traités</numerusform>
+            <numerusform>%d fichiers n&apos;ont pas pu être traités</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%d min ago</source>
@@ -1256,6 +1262,14 @@
     <message>
         <source>unknown option %@</source>
         <translation>option inconnue %@</translation>
+    </message>
+    <message>
+        <source>⇧ Alt Tools</source>
+        <translation>⇧ Alt Outils</translation>
+    </message>
+    <message>
+        <source>⇧ Formats</source>
+        <translation>⇧ Formats</translation>
     </message>
 </context>
 </TS>

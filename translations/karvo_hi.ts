@@ -18,9 +18,12 @@
         <source>%@ / %@</source>
         <translation>%@ / %@</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%@ and %d more</source>
-        <translation>%@ और %d अन्य</translation>
+        <translation>
+            <numerusform>%@ और %d अन्य</numerusform>
+            <numerusform>%@ और %d अन्य</numerusform>
+        </translation>
     </message>
     <message>
         <source>%@ cannot be read: permission denied. Check the file&apos;s permissions.</source>
@@ -98,9 +101,12 @@
         <source>%@; see karvo-cli --help</source>
         <translation>%@; karvo-cli --help देखें</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%d files couldn&apos;t be processed</source>
-        <translation>%d फ़ाइलें संसाधित नहीं की जा सकीं</translation>
+        <translation>
+            <numerusform>%d फ़ाइलें संसाधित नहीं की जा सकीं</numerusform>
+            <numerusform>%d फ़ाइलें संसाधित नहीं की जा सकीं</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%d min ago</source>
@@ -1256,6 +1262,14 @@
     <message>
         <source>unknown option %@</source>
         <translation>अज्ञात विकल्प %@</translation>
+    </message>
+    <message>
+        <source>⇧ Alt Tools</source>
+        <translation>⇧ Alt टूल</translation>
+    </message>
+    <message>
+        <source>⇧ Formats</source>
+        <translation>⇧ फ़ॉर्मैट</translation>
     </message>
 </context>
 </TS>

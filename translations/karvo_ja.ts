@@ -17,9 +17,11 @@
         <source>%@ / %@</source>
         <translation>%@ / %@</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%@ and %d more</source>
-        <translation>%@ ほか %d 件</translation>
+        <translation>
+            <numerusform>%@ ほか %d 件</numerusform>
+        </translation>
     </message>
     <message>
         <source>%@ cannot be read: permission denied. Check the file&apos;s permissions.</source>
@@ -97,9 +99,11 @@
         <source>%@; see karvo-cli --help</source>
         <translation>%@。karvo-cli --help を参照してください</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%d files couldn&apos;t be processed</source>
-        <translation>%d 個のファイルを処理できませんでした</translation>
+        <translation>
+            <numerusform>%d 個のファイルを処理できませんでした</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%d min ago</source>
@@ -1250,6 +1254,14 @@
     <message>
         <source>unknown option %@</source>
         <translation>不明なオプション %@</translation>
+    </message>
+    <message>
+        <source>⇧ Alt Tools</source>
+        <translation>⇧ Alt ツール</translation>
+    </message>
+    <message>
+        <source>⇧ Formats</source>
+        <translation>⇧ 形式</translation>
     </message>
 </context>
 </TS>

@@ -17,9 +17,11 @@
         <source>%@ / %@</source>
         <translation>%@ / %@</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%@ and %d more</source>
-        <translation>%@ 외 %d개</translation>
+        <translation>
+            <numerusform>%@ 외 %d개</numerusform>
+        </translation>
     </message>
     <message>
         <source>%@ cannot be read: permission denied. Check the file&apos;s permissions.</source>
@@ -97,9 +99,11 @@
         <source>%@; see karvo-cli --help</source>
         <translation>%@. 자세한 내용은 karvo-cli --help를 참조하세요</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%d files couldn&apos;t be processed</source>
-        <translation>파일 %d개를 처리할 수 없습니다</translation>
+        <translation>
+            <numerusform>파일 %d개를 처리할 수 없습니다</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%d min ago</source>
@@ -1250,6 +1254,14 @@
     <message>
         <source>unknown option %@</source>
         <translation>알 수 없는 옵션 %@</translation>
+    </message>
+    <message>
+        <source>⇧ Alt Tools</source>
+        <translation>⇧ Alt 도구</translation>
+    </message>
+    <message>
+        <source>⇧ Formats</source>
+        <translation>⇧ 형식</translation>
     </message>
 </context>
 </TS>

@@ -19,9 +19,13 @@
         <source>%@ / %@</source>
         <translation>%@ / %@</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%@ and %d more</source>
-        <translation>%@ i jeszcze %d</translation>
+        <translation>
+            <numerusform>%@ i jeszcze %d</numerusform>
+            <numerusform>%@ i jeszcze %d</numerusform>
+            <numerusform>%@ i jeszcze %d</numerusform>
+        </translation>
     </message>
     <message>
         <source>%@ cannot be read: permission denied. Check the file&apos;s permissions.</source>
@@ -99,9 +103,13 @@
         <source>%@; see karvo-cli --help</source>
         <translation>%@; zobacz karvo-cli --help</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%d files couldn&apos;t be processed</source>
-        <translation>Nie udało się przetworzyć plików: %d</translation>
+        <translation>
+            <numerusform>Nie udało się przetworzyć plików: %d</numerusform>
+            <numerusform>Nie udało się przetworzyć plików: %d</numerusform>
+            <numerusform>Nie udało się przetworzyć plików: %d</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%d min ago</source>
@@ -1262,6 +1270,14 @@
     <message>
         <source>unknown option %@</source>
         <translation>nieznana opcja %@</translation>
+    </message>
+    <message>
+        <source>⇧ Alt Tools</source>
+        <translation>⇧ Alt Narzędzia</translation>
+    </message>
+    <message>
+        <source>⇧ Formats</source>
+        <translation>⇧ Formaty</translation>
     </message>
 </context>
 </TS>

@@ -19,9 +19,13 @@
         <source>%@ / %@</source>
         <translation>%@ / %@</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%@ and %d more</source>
-        <translation>%@ и ещё %d</translation>
+        <translation>
+            <numerusform>%@ и ещё %d</numerusform>
+            <numerusform>%@ и ещё %d</numerusform>
+            <numerusform>%@ и ещё %d</numerusform>
+        </translation>
     </message>
     <message>
         <source>%@ cannot be read: permission denied. Check the file&apos;s permissions.</source>
@@ -99,9 +103,13 @@
         <source>%@; see karvo-cli --help</source>
         <translation>%@; см. karvo-cli --help</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%d files couldn&apos;t be processed</source>
-        <translation>Не удалось обработать файлы: %d</translation>
+        <translation>
+            <numerusform>Не удалось обработать файлы: %d</numerusform>
+            <numerusform>Не удалось обработать файлы: %d</numerusform>
+            <numerusform>Не удалось обработать файлы: %d</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%d min ago</source>
@@ -1262,6 +1270,14 @@
     <message>
         <source>unknown option %@</source>
         <translation>неизвестный параметр %@</translation>
+    </message>
+    <message>
+        <source>⇧ Alt Tools</source>
+        <translation>⇧ Alt Инструменты</translation>
+    </message>
+    <message>
+        <source>⇧ Formats</source>
+        <translation>⇧ Форматы</translation>
     </message>
 </context>
 </TS>

@@ -18,9 +18,12 @@
         <source>%@ / %@</source>
         <translation>%@ / %@</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%@ and %d more</source>
-        <translation>%@ och %d till</translation>
+        <translation>
+            <numerusform>%@ och %d till</numerusform>
+            <numerusform>%@ och %d till</numerusform>
+        </translation>
     </message>
     <message>
         <source>%@ cannot be read: permission denied. Check the file&apos;s permissions.</source>
@@ -98,9 +101,12 @@
         <source>%@; see karvo-cli --help</source>
         <translation>%@; se karvo-cli --help</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%d files couldn&apos;t be processed</source>
-        <translation>%d filer kunde inte bearbetas</translation>
+        <translation>
+            <numerusform>%d filer kunde inte bearbetas</numerusform>
+            <numerusform>%d filer kunde inte bearbetas</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%d min ago</source>
@@ -1256,6 +1262,14 @@
     <message>
         <source>unknown option %@</source>
         <translation>okänd flagga %@</translation>
+    </message>
+    <message>
+        <source>⇧ Alt Tools</source>
+        <translation>⇧ Alt Verktyg</translation>
+    </message>
+    <message>
+        <source>⇧ Formats</source>
+        <translation>⇧ Format</translation>
     </message>
 </context>
 </TS>

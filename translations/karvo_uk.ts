@@ -19,9 +19,13 @@
         <source>%@ / %@</source>
         <translation>%@ / %@</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%@ and %d more</source>
-        <translation>%@ і ще %d</translation>
+        <translation>
+            <numerusform>%@ і ще %d</numerusform>
+            <numerusform>%@ і ще %d</numerusform>
+            <numerusform>%@ і ще %d</numerusform>
+        </translation>
     </message>
     <message>
         <source>%@ cannot be read: permission denied. Check the file&apos;s permissions.</source>
@@ -99,9 +103,13 @@
         <source>%@; see karvo-cli --help</source>
         <translation>%@; див. karvo-cli --help</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%d files couldn&apos;t be processed</source>
-        <translation>Не вдалося обробити файли: %d</translation>
+        <translation>
+            <numerusform>Не вдалося обробити файли: %d</numerusform>
+            <numerusform>Не вдалося обробити файли: %d</numerusform>
+            <numerusform>Не вдалося обробити файли: %d</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%d min ago</source>
@@ -1262,6 +1270,14 @@
     <message>
         <source>unknown option %@</source>
         <translation>невідомий параметр %@</translation>
+    </message>
+    <message>
+        <source>⇧ Alt Tools</source>
+        <translation>⇧ Alt Інструменти</translation>
+    </message>
+    <message>
+        <source>⇧ Formats</source>
+        <translation>⇧ Формати</translation>
     </message>
 </context>
 </TS>

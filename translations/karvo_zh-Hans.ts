@@ -17,9 +17,11 @@
         <source>%@ / %@</source>
         <translation>%@ / %@</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%@ and %d more</source>
-        <translation>%@ 及另外 %d 个文件</translation>
+        <translation>
+            <numerusform>%@ 及另外 %d 个文件</numerusform>
+        </translation>
     </message>
     <message>
         <source>%@ cannot be read: permission denied. Check the file&apos;s permissions.</source>
@@ -97,9 +99,11 @@
         <source>%@; see karvo-cli --help</source>
         <translation>%@；请参阅 karvo-cli --help</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%d files couldn&apos;t be processed</source>
-        <translation>%d 个文件无法处理</translation>
+        <translation>
+            <numerusform>%d 个文件无法处理</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%d min ago</source>
@@ -1250,6 +1254,14 @@
     <message>
         <source>unknown option %@</source>
         <translation>未知选项 %@</translation>
+    </message>
+    <message>
+        <source>⇧ Alt Tools</source>
+        <translation>⇧ Alt 工具</translation>
+    </message>
+    <message>
+        <source>⇧ Formats</source>
+        <translation>⇧ 格式</translation>
     </message>
 </context>
 </TS>

@@ -3,6 +3,8 @@
 
 #include "AboutBox.h"
 #include "AppearanceStore.h"
+#include "BackgroundRemover.h"
+#include "DragHotkeyMonitor.h"
 #include "DragMonitor.h"
 #include "DropAlerts.h"
 #include "DropEntry.h"
@@ -16,6 +18,7 @@
 #include "ProgressHook.h"
 #include "QuickDragController.h"
 #include "QuitSignals.h"
+#include "RadialMenuWindow.h"
 #include "SettingsDefaults.h"
 #include "StatusBarController.h"
 #include "TaskManager.h"
@@ -36,9 +39,21 @@
 namespace karvo {
 
 AppDelegate::AppDelegate(QObject* parent)
-    : QObject(parent), m_dropEntry(std::make_unique<DropEntry>()), m_dragMonitor(DragMonitor::create()),
+    : QObject(parent), m_dropEntry(std::make_unique<DropEntry>()),
+      m_dragMonitor(std::make_unique<DragHotkeyMonitor>(DragMonitor::create(),
+                                                        [](RadialMenuMode mode, DropKind kind) -> RadialMenu* {
+                                                            // Frees itself once closed.
+                                                            return new RadialMenuWindow(
+                                                                mode, kind, BackgroundRemover::seemsInstalled());
+                                                        })),
       m_signals(std::make_unique<QuitSignals>())
 {
+    m_dragMonitor->onDrop = [this](const QList<QUrl>& files, RadialAction action) {
+        QStringList paths;
+        for (const QUrl& url : files)
+            paths.append(url.toLocalFile());
+        routeDrop(paths, action);
+    };
     m_confirmQuit = &AppDelegate::askStopAndQuit;
     m_terminate = [] {
         QCoreApplication::quit();

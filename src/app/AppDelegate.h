@@ -10,7 +10,7 @@
 
 namespace karvo {
 
-class DragMonitor;
+class DragHotkeyMonitor;
 class DropEntry;
 class MainWindow;
 class QuitSignals;
@@ -34,7 +34,7 @@ public:
     MainWindow* mainWindow() const { return m_mainWindow.get(); }
     StatusBarController* statusBar() const { return m_statusBar.get(); }
     DropEntry& dropEntry() { return *m_dropEntry; }
-    DragMonitor& dragMonitor() { return *m_dragMonitor; }
+    DragHotkeyMonitor& dragMonitor() { return *m_dragMonitor; }
 
     // Files handed over by the system or by a second start: they become the window's pending drop.
     void openFiles(const QStringList& paths);
@@ -63,7 +63,7 @@ private:
     static bool askStopAndQuit();
 
     std::unique_ptr<DropEntry> m_dropEntry;
-    std::unique_ptr<DragMonitor> m_dragMonitor;
+    std::unique_ptr<DragHotkeyMonitor> m_dragMonitor;
     std::unique_ptr<StatusBarController> m_statusBar;
     std::unique_ptr<QuitSignals> m_signals;
     std::unique_ptr<MainWindow> m_mainWindow;

@@ -84,7 +84,7 @@ DropAlerts::Alert DropAlerts::compose(const QList<Entry>& entries)
     QStringList lines;
     for (const Entry& entry : entries)
         lines << QStringLiteral("• ") + entry.first + QStringLiteral(": ") + entry.second;
-    return {L("%d files couldn't be processed", entries.size()), lines.join(u'\n')};
+    return {Ln("%d files couldn't be processed", entries.size()), lines.join(u'\n')};
 }
 
 void DropAlerts::setScheduler(Scheduler scheduler)

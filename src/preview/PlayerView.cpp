@@ -423,6 +423,11 @@ bool PlayerView::isPlaying() const
 
 void PlayerView::seek(double seconds)
 {
+    seekTo(seconds, false);
+}
+
+void PlayerView::seekTo(double seconds, bool live)
+{
     if (!std::isfinite(seconds))
         return;
     const double end = duration();
@@ -439,13 +444,17 @@ void PlayerView::seek(double seconds)
         return;
     }
     rearmIfPending();
-    if (seeksWithStills()) {
+    // While a slider moves, pictures come from stills decoded off the main thread: Qt 6.4's FFmpeg player
+    // holds the main thread in setPosition while its decoder works, which stalls the window on every
+    // step. Letting go seeks the player itself, precisely.
+    if (live || seeksWithStills()) {
         if (isPlaying())
             m_player->pause();
         m_stillShown = true;
-        requestStill(t);
+        requestStill(t, live ? StillFrame::Precision::nearestKeyframe : StillFrame::Precision::exact);
         return;
     }
+    m_stillShown = false;
     // A stopped player (at the end of the file) decodes nothing for a seek; a paused one shows the frame.
     if (m_player->playbackState() == QMediaPlayer::StoppedState)
         m_player->pause();
@@ -455,7 +464,7 @@ void PlayerView::seek(double seconds)
 void PlayerView::liveSeek(double seconds)
 {
     if (m_liveSeek.admit())
-        seek(seconds);
+        seekTo(seconds, true);
 }
 
 void PlayerView::play()
@@ -482,7 +491,7 @@ void PlayerView::pause()
         m_player->pause();
 }
 
-void PlayerView::requestStill(double seconds)
+void PlayerView::requestStill(double seconds, StillFrame::Precision precision)
 {
     QSize size = m_info ? m_info->displaySize() : QSize();
     if (size.isEmpty())
@@ -491,8 +500,8 @@ void PlayerView::requestStill(double seconds)
     if (!box.isEmpty() && (size.width() > box.width() || size.height() > box.height()))
         size = size.scaled(box, Qt::KeepAspectRatio).expandedTo(QSize(2, 2));
     const double margin = std::abs(m_info->startTime) > 0.0005 ? StillFrame::transportStreamMargin : 0.0;
-    m_worker->submit(stills, [path = m_path, seconds, size, margin, gen = m_generation, view = this] {
-        const QImage image = StillFrame::grab(path, seconds, size, margin);
+    m_worker->submit(stills, [path = m_path, seconds, size, margin, precision, gen = m_generation, view = this] {
+        const QImage image = StillFrame::grab(path, seconds, size, margin, precision);
         return [image, seconds, gen, view] {
             if (gen == view->m_generation && view->m_stillShown && !image.isNull())
                 view->showFrame(image, seconds);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "LiveSeek.h"
+#include "StillFrame.h"
 
 #include <QImage>
 #include <QString>
@@ -117,7 +118,8 @@ private:
     void rearmIfPending();
     double playerPosition() const;
     void showFrame(const QImage& image, double time);
-    void requestStill(double seconds);
+    void seekTo(double seconds, bool live);
+    void requestStill(double seconds, StillFrame::Precision precision = StillFrame::Precision::exact);
     void updateBox();
     void layoutControls();
     void paintMessage(QPainter& painter) const;

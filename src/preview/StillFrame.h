@@ -17,9 +17,14 @@ public:
 
     // Blocking. `size` is the upright picture size wanted, in pixels. Null when ffmpeg is missing, fails,
     // or there is no frame at or after `seconds`.
-    static QImage grab(const QString& path, double seconds, const QSize& size, double margin = 0);
+    // exact: the frame shown at that time; nearestKeyframe: the key frame at or before it, much sooner on
+    // long groups of pictures (for pictures while a slider moves).
+    enum class Precision { exact, nearestKeyframe };
+    static QImage grab(const QString& path, double seconds, const QSize& size, double margin = 0,
+                       Precision precision = Precision::exact);
     // The arguments after the program name.
-    static QStringList arguments(const QString& absolutePath, double seconds, const QSize& size, double margin = 0);
+    static QStringList arguments(const QString& absolutePath, double seconds, const QSize& size, double margin = 0,
+                                 Precision precision = Precision::exact);
 };
 
 } // namespace karvo

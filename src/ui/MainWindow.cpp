@@ -20,6 +20,7 @@
 #include "SettingsView.h"
 #include "SystemColors.h"
 #include "Typography.h"
+#include "XdndCopyFilter.h"
 
 #include <QAction>
 #include <QDragEnterEvent>
@@ -43,6 +44,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     setMinimumSize(760, 540);
     resize(820, 640);
     setAcceptDrops(true);
+    m_copyDrops = std::make_unique<XdndCopyFilter>(this);
 
     m_root = new QStackedWidget(this);
     setCentralWidget(m_root);
@@ -78,6 +80,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
         move(frame.topLeft());
     }
 }
+
+MainWindow::~MainWindow() = default;
 
 QWidget* MainWindow::buildSidebar(QWidget* parent)
 {

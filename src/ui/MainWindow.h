@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <QStringList>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QAction;
@@ -16,6 +17,8 @@ class QPushButton;
 class QStackedWidget;
 
 namespace karvo {
+
+class XdndCopyFilter;
 
 class FeaturesView;
 class HomeView;
@@ -40,6 +43,8 @@ public:
     using FileChooser = std::function<QStringList(const QStringList& nameFilters)>;
 
     explicit MainWindow(QWidget* parent = nullptr);
+
+    ~MainWindow() override;
 
     void setRouteDrop(RouteDrop routeDrop) { m_routeDrop = std::move(routeDrop); }
     void setFileChooser(FileChooser chooser) { m_chooser = std::move(chooser); }
@@ -113,6 +118,8 @@ private:
     std::optional<PendingDrop> m_pending;
     RouteDrop m_routeDrop;
     FileChooser m_chooser;
+    // Shift-drags from file managers propose only Move; the window answers Copy all the same.
+    std::unique_ptr<XdndCopyFilter> m_copyDrops;
 };
 
 } // namespace karvo

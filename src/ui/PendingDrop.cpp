@@ -27,7 +27,7 @@ QString PendingDrop::summary() const
     const QString first = QFileInfo(paths.first()).fileName();
     if (paths.size() == 1)
         return first;
-    return L("%@ and %d more", first, paths.size() - 1);
+    return Ln("%@ and %d more", first, paths.size() - 1);
 }
 
 } // namespace karvo

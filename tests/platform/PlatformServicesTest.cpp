@@ -149,13 +149,13 @@ TEST(DisplaySession, PlatformNamesMapToSessionKinds)
 TEST(DragMonitor, SessionsWithoutAWayToWatchDragsFailToStartAndSayWhy)
 {
     const std::unique_ptr<DragMonitor> wayland = DragMonitor::create(DisplaySession::Kind::wayland);
-    EXPECT_FALSE(wayland->start());
+    EXPECT_FALSE(wayland->start({}));
     EXPECT_EQ(wayland->failureSummary(),
               QStringLiteral("Quick Drag needs an X11 session — drag files into the window instead."));
     wayland->stop(); // stopping what never started is harmless
 
     // No backend for this session: the generic failure text applies.
     const std::unique_ptr<DragMonitor> other = DragMonitor::create(DisplaySession::Kind::other);
-    EXPECT_FALSE(other->start());
+    EXPECT_FALSE(other->start({}));
     EXPECT_TRUE(other->failureSummary().isEmpty());
 }

@@ -5,6 +5,7 @@
 #include "MediaBackend.h"
 #include "PlayerControls.h"
 #include "PreviewTestMedia.h"
+#include "StillFrame.h"
 #include "TestMedia.h"
 
 #include <QFile>
@@ -313,4 +314,25 @@ TEST_F(PlayerViewTest, AGivenPlayerIsShownAndLeftToItsOwner)
     }
     EXPECT_EQ(player.videoSink(), nullptr);
     EXPECT_EQ(player.source(), QUrl::fromLocalFile(media::h264()));
+}
+
+// Pictures while a slider moves come from the key frame at or before the point, decoded alone; the
+// picture once it is let go is the exact frame.
+TEST(StillFrame, KeyFrameStillsShowTheKeyFrameBeforeThePointAndExactStillsThePointItself)
+{
+    using namespace karvo::test;
+    const QString clip = TestMedia::cached(QStringLiteral("preview-keyframe-each-second.mp4"), [](const QString& out) {
+        return TestMedia::ffmpeg({"-f", "lavfi", "-i", "testsrc2=size=320x240:rate=25:duration=3,hue=H=n*1.3", "-c:v",
+                                  "libx264", "-preset", "ultrafast", "-pix_fmt", "yuv420p", "-g", "25", "-x264-params",
+                                  "scenecut=0", "-f", "mp4", out});
+    });
+    ASSERT_FALSE(clip.isEmpty());
+    const QSize size(320, 240);
+    const QImage keyFrame = StillFrame::grab(clip, 1.6, size, 0, StillFrame::Precision::nearestKeyframe);
+    const QImage exact = StillFrame::grab(clip, 1.6, size);
+    ASSERT_FALSE(keyFrame.isNull());
+    ASSERT_FALSE(exact.isNull());
+    EXPECT_GT(PreviewTestMedia::psnr(keyFrame, StillFrame::grab(clip, 1.0, size)), 35.0);
+    EXPECT_LT(PreviewTestMedia::psnr(keyFrame, PreviewTestMedia::ffmpegFrame(clip, 1.6)), 25.0);
+    EXPECT_GT(PreviewTestMedia::psnr(exact, PreviewTestMedia::ffmpegFrame(clip, 1.6)), 35.0);
 }

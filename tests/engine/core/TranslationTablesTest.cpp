@@ -124,6 +124,8 @@ int main() { print(karvo::L("Karvo is already running, " "try again.")); return 
     ASSERT_NE(extraction.catalog->find("%d files couldn't be processed"), nullptr);
     EXPECT_TRUE(extraction.catalog->find("%d files couldn't be processed")->numerus);
     EXPECT_FALSE(extraction.catalog->find("Retry")->numerus);
+    // Two arguments look like tr(text, comment, n) to lupdate; only Ln makes a counted text.
+    EXPECT_FALSE(extraction.catalog->find("%@ of %@")->numerus);
 
     // Written back, the catalog is one context named as L looks texts up.
     ASSERT_TRUE(extraction.catalog->write(dir.filePath("flat.ts"), nullptr));

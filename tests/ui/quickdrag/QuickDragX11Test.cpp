@@ -168,6 +168,28 @@ TEST_F(QuickDragOnX11, ADropInTheCentreHoleIsRefusedAndTheRingCloses)
         EXPECT_TRUE(QFile::exists(path));
 }
 
+TEST_F(QuickDragOnX11, ASourceThatVanishesMidDragEndsNothingButItsDrag)
+{
+    startShiftDrag();
+    ASSERT_TRUE(waitFor([&] { return ring && ring->isVisible(); })) << "the ring did not open";
+    // The file manager dies with its drag in progress: its windows and selection go away under us.
+    source.kill();
+    source.waitForFinished(3000);
+    input.moveTo(ring->geometry().center() + QPoint(40, 0));
+    input.button(false);
+    input.shift(false);
+    EXPECT_TRUE(waitFor([&] { return ring.isNull(); })) << "the ring closes after the button as usual";
+    EXPECT_FALSE(droppedAction.has_value());
+    EXPECT_TRUE(monitor->isRunning());
+
+    // A new source, a new drag: Quick Drag still works.
+    output.clear();
+    source.start(QStringLiteral(KARVO_TEST_DRAG_SOURCE), files);
+    ASSERT_TRUE(waitFor([&] { return output.contains('\n'); }, 20000));
+    startShiftDrag();
+    EXPECT_TRUE(waitFor([&] { return ring && ring->isVisible(); })) << "no ring after the source came back";
+}
+
 } // namespace
 
 int main(int argc, char** argv)

@@ -191,6 +191,12 @@ struct X11DragMonitor::Listener {
 
     void answered(const xcb_selection_notify_event_t& e)
     {
+        // A late answer about the previous drag: its data must not pass for this drag's.
+        if (e.time != timestamp && e.time != XCB_CURRENT_TIME) {
+            if (e.property != XCB_NONE)
+                takeProperty(e.property);
+            return;
+        }
         if (e.target == uriListAtom) {
             awaitingAnswer = false;
             if (e.property == XCB_NONE)
@@ -226,6 +232,7 @@ struct X11DragMonitor::Listener {
         if (uriList.trimmed().isEmpty())
             return;
         haveFiles = true;
+        pointerPosted = false; // the answer is news: the next tick tells the main thread even if nothing moved
         std::lock_guard lock(owner->m_mutex);
         owner->m_pasteboard.uriList = uriList;
         // Sources that publish no type list at all (Nautilus, Thunar) at least offered this one.
@@ -244,6 +251,7 @@ struct X11DragMonitor::Listener {
         if (names.isEmpty())
             return;
         haveTypes = true;
+        pointerPosted = false;
         std::lock_guard lock(owner->m_mutex);
         owner->m_pasteboard.types = names;
     }

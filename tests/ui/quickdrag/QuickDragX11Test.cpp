@@ -88,15 +88,28 @@ protected:
 
     void readSource() { output += source.readAllStandardOutput(); }
 
-    // Presses in the source window and drags a little way out of it, with Shift down.
-    void startShiftDrag()
+    // Presses in the source window and drags a little way out of it, with Shift down, until the ring is up.
+    // Now and then, on a loaded machine, the stand-in source (Qt's own drag code) leaves the selection
+    // request of a drag unanswered for good; that drag is let go and another one started, as a person
+    // would.
+    bool openRing()
     {
-        input.warp(sourceCentre);
-        input.moveTo(sourceCentre + QPoint(2, 2));
-        input.button(true);
-        input.moveTo(sourceCentre + QPoint(60, 70));
-        input.shift(true);
-        input.moveTo(sourceCentre + QPoint(62, 73)); // the ring opens on the next event
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            output.clear();
+            input.warp(sourceCentre);
+            input.moveTo(sourceCentre + QPoint(2, 2));
+            input.button(true);
+            input.moveTo(sourceCentre + QPoint(60, 70));
+            input.shift(true);
+            input.moveTo(sourceCentre + QPoint(62, 73)); // the ring opens on the next event
+            if (waitFor([&] { return ring && ring->isVisible(); }, 4000))
+                return true;
+            input.moveTo(sourceCentre + QPoint(-30, -30)); // back over the source: nothing is dropped
+            input.button(false);
+            input.shift(false);
+            waitFor([&] { return output.contains("result="); });
+        }
+        return false;
     }
 
     FakeX11Input input;
@@ -119,8 +132,7 @@ public:
 
 TEST_F(QuickDragOnX11, AShiftDragOpensTheRingAtThePointerAndADropOnAWedgeCopiesTheFilesToIt)
 {
-    startShiftDrag();
-    ASSERT_TRUE(waitFor([&] { return ring && ring->isVisible(); })) << "the ring did not open";
+    ASSERT_TRUE(openRing()) << "the ring did not open";
     EXPECT_EQ(ring->kind(), DropKind::video);
     EXPECT_EQ(ring->mode(), RadialMenuMode::formats);
     const QPoint centre = ring->geometry().center();
@@ -153,8 +165,7 @@ TEST_F(QuickDragOnX11, AShiftDragOpensTheRingAtThePointerAndADropOnAWedgeCopiesT
 
 TEST_F(QuickDragOnX11, ADropInTheCentreHoleIsRefusedAndTheRingCloses)
 {
-    startShiftDrag();
-    ASSERT_TRUE(waitFor([&] { return ring && ring->isVisible(); })) << "the ring did not open";
+    ASSERT_TRUE(openRing()) << "the ring did not open";
     input.moveTo(ring->geometry().center() + QPoint(3, 3));
     waitFor([] { return false; }, 100);
     input.button(false);
@@ -170,8 +181,7 @@ TEST_F(QuickDragOnX11, ADropInTheCentreHoleIsRefusedAndTheRingCloses)
 
 TEST_F(QuickDragOnX11, ASourceThatVanishesMidDragEndsNothingButItsDrag)
 {
-    startShiftDrag();
-    ASSERT_TRUE(waitFor([&] { return ring && ring->isVisible(); })) << "the ring did not open";
+    ASSERT_TRUE(openRing()) << "the ring did not open";
     // The file manager dies with its drag in progress: its windows and selection go away under us.
     source.kill();
     source.waitForFinished(3000);
@@ -186,8 +196,7 @@ TEST_F(QuickDragOnX11, ASourceThatVanishesMidDragEndsNothingButItsDrag)
     output.clear();
     source.start(QStringLiteral(KARVO_TEST_DRAG_SOURCE), files);
     ASSERT_TRUE(waitFor([&] { return output.contains('\n'); }, 20000));
-    startShiftDrag();
-    EXPECT_TRUE(waitFor([&] { return ring && ring->isVisible(); })) << "no ring after the source came back";
+    EXPECT_TRUE(openRing()) << "no ring after the source came back";
 }
 
 } // namespace

@@ -99,7 +99,8 @@ QString Localization::format(const QString& text, const QList<LocalizedArg>& arg
             continue;
         }
         if (text.at(i + 1) == u'%') {
-            out += u'%';
+            // The percent sign belongs to the number format: Arabic and Persian write "٪".
+            out += locale.percent();
             ++i;
             continue;
         }

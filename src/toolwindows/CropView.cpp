@@ -123,7 +123,9 @@ QWidget* CropView::buildControls()
     m_aspectPicker = new QComboBox;
     for (const CropAspect& aspect : CropGeometry::aspects())
         m_aspectPicker->addItem(aspect.localized ? L(aspect.name) : QString::fromUtf8(aspect.name));
-    m_aspectPicker->setFixedWidth(130);
+    // 130 px, or wider for a translation that needs it ("Freeform" runs long in some languages).
+    m_aspectPicker->setMinimumWidth(130);
+    m_aspectPicker->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     m_aspectPicker->setAccessibleName(L("Aspect ratio"));
     aspectLabel->setBuddy(m_aspectPicker);
     connect(m_aspectPicker, &QComboBox::currentIndexChanged, this, &CropView::setAspectIndex);
@@ -146,6 +148,7 @@ QWidget* CropView::buildControls()
 
     m_widthRow = new ParameterRow(L("Width"), L("Crop width"), 50);
     m_heightRow = new ParameterRow(L("Height"), L("Crop height"), 50);
+    ParameterRow::alignLabels({m_widthRow, m_heightRow});
     for (ParameterRow* row : {m_widthRow, m_heightRow}) {
         QSlider* slider = row->slider();
         slider->setRange(sliderFraction(CropGeometry::minSize), permille);

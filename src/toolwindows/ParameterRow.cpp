@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QSlider>
+#include <algorithm>
 
 namespace karvo {
 
@@ -18,7 +19,7 @@ ParameterRow::ParameterRow(const QString& label, const QString& sliderName, int 
     row->setContentsMargins(0, 0, 0, 0);
 
     m_label->setFont(Typography::font(13));
-    m_label->setFixedWidth(labelWidth);
+    m_label->setFixedWidth(std::max(labelWidth, m_label->sizeHint().width()));
     m_label->setAlignment(Qt::AlignLeading | Qt::AlignVCenter);
 
     m_slider->setAccessibleName(sliderName);
@@ -33,6 +34,15 @@ ParameterRow::ParameterRow(const QString& label, const QString& sliderName, int 
     row->addWidget(m_label);
     row->addWidget(m_slider, 1);
     row->addWidget(m_value);
+}
+
+void ParameterRow::alignLabels(const QList<ParameterRow*>& rows)
+{
+    int widest = labelWidth;
+    for (const ParameterRow* row : rows)
+        widest = std::max(widest, row->m_label->minimumWidth());
+    for (ParameterRow* row : rows)
+        row->m_label->setFixedWidth(widest);
 }
 
 void ParameterRow::setValueText(const QString& text)

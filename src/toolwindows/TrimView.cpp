@@ -42,6 +42,7 @@ TrimView::TrimView(const QList<ToolFile>& files, const ToolServices& services, Q
     auto* column = new QVBoxLayout(controls);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(10);
+    ParameterRow::alignLabels({m_startRow, m_endRow});
     column->addWidget(m_startRow);
     column->addWidget(m_endRow);
     m_duration = captionLine(controls);

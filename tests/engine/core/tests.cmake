@@ -13,6 +13,12 @@ karvo_add_test(engine_core_translation_tables SOURCES ${_core}/TranslationTables
 target_compile_definitions(engine_core_translation_tables PRIVATE KARVO_LUPDATE="$<TARGET_FILE:Qt6::lupdate>"
     KARVO_SOURCE_DIR="${PROJECT_SOURCE_DIR}/src" KARVO_TRANSLATIONS_DIR="${KARVO_TRANSLATIONS_DIR}"
     KARVO_LANGUAGE_CODES="${KARVO_LANGUAGE_CODES_CSV}")
+# Every language's compiled table, read through L: complete, with the arguments and plural forms it needs.
+karvo_add_test(engine_core_translation_completeness SOURCES ${_core}/TranslationCompletenessTest.cpp
+    LIBS karvo_ts_catalog karvo_tasks)
+target_compile_definitions(engine_core_translation_completeness PRIVATE KARVO_LUPDATE="$<TARGET_FILE:Qt6::lupdate>"
+    KARVO_SOURCE_DIR="${PROJECT_SOURCE_DIR}/src" KARVO_TRANSLATIONS_DIR="${KARVO_TRANSLATIONS_DIR}"
+    KARVO_LANGUAGE_CODES="${KARVO_LANGUAGE_CODES_CSV}")
 
 # Child processes, with a helper standing in for a Karvo process that gets killed.
 add_executable(karvo_child_process_helper ${_core}/ChildProcessHelper.cpp)

@@ -87,6 +87,26 @@ std::shared_ptr<const QTranslator> Localization::translator()
     return g_translator;
 }
 
+QString Localization::localDigits(const QString& text)
+{
+    const QLocale loc = locale();
+    const QString zero = loc.zeroDigit();
+    const QString point = loc.decimalPoint();
+    if ((zero == u"0" || zero.size() != 1) && point == u".")
+        return text;
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        if (c >= u'0' && c <= u'9' && zero.size() == 1)
+            out += QChar(zero.at(0).unicode() + (c.unicode() - u'0'));
+        else if (c == u'.')
+            out += point;
+        else
+            out += c;
+    }
+    return out;
+}
+
 QString Localization::format(const QString& text, const QList<LocalizedArg>& args, const QLocale& locale)
 {
     QString out;

@@ -56,6 +56,10 @@ public:
     static void setTranslator(std::shared_ptr<const QTranslator> translator);
     static std::shared_ptr<const QTranslator> translator();
 
+    // A number already written out in ASCII ("1:05.25", "42") in the interface language's digits and
+    // decimal point, for numbers shown outside a text of the tables (clocks, times).
+    static QString localDigits(const QString& text);
+
     // printf-style formatting of a looked-up text: %@, %d, %i, %u, %ld, %lld, %f with an optional
     // precision, %% and positional forms such as %2$@ (translations may reorder arguments).
     static QString format(const QString& text, const QList<LocalizedArg>& args, const QLocale& locale);

@@ -112,9 +112,9 @@ PlayerControls::PlayerControls(QWidget* parent) : QWidget(parent)
 QString PlayerControls::clock(double seconds)
 {
     if (!std::isfinite(seconds) || seconds < 0)
-        return QStringLiteral("0:00");
+        return Localization::localDigits(QStringLiteral("0:00"));
     const long long n = static_cast<long long>(seconds);
-    return QStringLiteral("%1:%2").arg(n / 60).arg(n % 60, 2, 10, QLatin1Char('0'));
+    return Localization::localDigits(QStringLiteral("%1:%2").arg(n / 60).arg(n % 60, 2, 10, QLatin1Char('0')));
 }
 
 void PlayerControls::setPlaying(bool playing)

@@ -82,7 +82,7 @@ CardContent CardContent::of(const TaskSnapshot& task, const QDateTime& now)
 
     const bool running = task.status == Status::running;
     if (running)
-        c.progressText = Localization::locale().toString(std::lround(task.progress * 100)) + QStringLiteral("%");
+        c.progressText = L("%d%%", std::lround(task.progress * 100));
     if (!task.outputs.isEmpty())
         c.toolTip = task.outputs.join(QLatin1Char('\n'));
     else if (task.error)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ToolTimeFormat.h"
 
+#include "Localization.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -24,19 +26,21 @@ double held(double seconds)
 QString ToolTimeFormat::fmtClock(double seconds)
 {
     if (!usable(seconds))
-        return QStringLiteral("0:00");
+        return Localization::localDigits(QStringLiteral("0:00"));
     const auto n = static_cast<std::int64_t>(std::trunc(held(seconds)));
-    return QString::asprintf("%lld:%02lld", static_cast<long long>(n / 60), static_cast<long long>(n % 60));
+    return Localization::localDigits(
+        QString::asprintf("%lld:%02lld", static_cast<long long>(n / 60), static_cast<long long>(n % 60)));
 }
 
 QString ToolTimeFormat::fmtTime(double seconds)
 {
     if (!usable(seconds))
-        return QStringLiteral("0:00.00");
+        return Localization::localDigits(QStringLiteral("0:00.00"));
     // Rounded to the hundredths shown first: 59.999 s is 1:00.00, never 0:60.00.
     const double x = std::round(held(seconds) * 100) / 100;
     const std::int64_t m = static_cast<std::int64_t>(std::trunc(x)) / 60;
-    return QString::asprintf("%lld:%05.2f", static_cast<long long>(m), x - 60.0 * static_cast<double>(m));
+    return Localization::localDigits(
+        QString::asprintf("%lld:%05.2f", static_cast<long long>(m), x - 60.0 * static_cast<double>(m)));
 }
 
 } // namespace karvo

@@ -68,8 +68,13 @@ TEST(LocalizationFormat, LFollowsTheInterfaceLocale)
     EXPECT_EQ(L("%d files", 12), "12 files");
     Localization::setLocale(kArabic);
     EXPECT_EQ(L("%d files", 12), QString::fromUtf8("١٢ files"));
+    // Clocks and times written outside the tables follow the same digits and decimal point.
+    EXPECT_EQ(Localization::localDigits(QStringLiteral("1:05.25")), QString::fromUtf8("١:٠٥٫٢٥"));
+    Localization::setLocale(QLocale(QLocale::German));
+    EXPECT_EQ(Localization::localDigits(QStringLiteral("1:05.25")), QStringLiteral("1:05,25"));
     Localization::setLocale(QLocale(QLocale::English));
     EXPECT_EQ(L("%d files", 12), "12 files");
+    EXPECT_EQ(Localization::localDigits(QStringLiteral("1:05.25")), QStringLiteral("1:05.25"));
 }
 
 // A German table compiled by lrelease, as the build compiles the shipped ones (unfinished left out).

@@ -162,9 +162,9 @@ void MainWindow::buildContent()
     homeScroll->setMinimumSize(480, 480);
     homeScroll->setWidget(m_home);
     m_detail->addWidget(homeScroll);
-    m_features = new FeaturesView([this](const RadialAction& action) { chooseFile(action); },
-                                  BackgroundRemover::seemsInstalled(), m_detail);
-    m_detail->addWidget(m_features);
+    // The catalogue is built the first time it is shown: the window appears sooner without it.
+    m_features = nullptr;
+    m_detail->addWidget(new QWidget(m_detail));
     columns->addWidget(m_detail, 1);
 
     connect(m_sidebar, &QListWidget::currentRowChanged, this, [this](int row) {
@@ -189,10 +189,25 @@ void MainWindow::buildContent()
     refreshToolStatus();
 }
 
+FeaturesView* MainWindow::features()
+{
+    if (!m_features) {
+        m_features = new FeaturesView([this](const RadialAction& action) { chooseFile(action); },
+                                      BackgroundRemover::seemsInstalled(), m_detail);
+        QWidget* placeholder = m_detail->widget(1);
+        m_detail->insertWidget(1, m_features);
+        m_detail->removeWidget(placeholder);
+        placeholder->deleteLater();
+    }
+    return m_features;
+}
+
 void MainWindow::setTab(MainTab tab)
 {
     m_tab = tab;
     const int row = tab == MainTab::features ? 1 : 0;
+    if (tab == MainTab::features)
+        features();
     if (m_sidebar->currentRow() != row)
         m_sidebar->setCurrentRow(row);
     m_detail->setCurrentIndex(row);

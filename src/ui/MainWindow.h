@@ -64,7 +64,8 @@ public:
 
     const std::optional<PendingDrop>& pending() const { return m_pending; }
     HomeView* home() const { return m_home; }
-    FeaturesView* features() const { return m_features; }
+    // Built on first use.
+    FeaturesView* features();
     QListWidget* sidebar() const { return m_sidebar; }
     MainTab tab() const { return m_tab; }
     void setTab(MainTab tab);

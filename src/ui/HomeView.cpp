@@ -254,18 +254,17 @@ QWidget* HomeView::buildShortcutSection()
         cards->addWidget(card, 1);
     layout->addWidget(m_cardRow);
 
-    m_sectionOpacity = new QGraphicsOpacityEffect(section);
-    m_sectionOpacity->setOpacity(1);
-    m_sectionOpacity->setEnabled(false);
-    section->setGraphicsEffect(m_sectionOpacity);
+    // The section is dimmed piece by piece: an opacity effect over it all would draw the whole section off
+    // screen again for every frame of the demos. The tips button, which stays still, keeps an effect; the
+    // cards draw themselves faded.
+    m_tipsOpacity = new QGraphicsOpacityEffect(m_tipsButton);
+    m_tipsOpacity->setEnabled(false);
+    m_tipsButton->setGraphicsEffect(m_tipsOpacity);
     m_sectionFade = new QVariantAnimation(this);
     m_sectionFade->setDuration(250);
     m_sectionFade->setEasingCurve(QEasingCurve::InOutCubic);
-    connect(m_sectionFade, &QVariantAnimation::valueChanged, this, [this](const QVariant& value) {
-        m_sectionOpacity->setOpacity(value.toReal());
-        // Fully opaque needs no off-screen pass.
-        m_sectionOpacity->setEnabled(value.toReal() < 0.999);
-    });
+    connect(m_sectionFade, &QVariantAnimation::valueChanged, this,
+            [this](const QVariant& value) { setShortcutSectionOpacity(value.toReal()); });
     return section;
 }
 
@@ -318,18 +317,22 @@ void HomeView::followQuickDrag(bool animated)
     const qreal target = ready ? 1.0 : 0.45;
     m_sectionFade->stop();
     if (!animated) {
-        m_sectionOpacity->setOpacity(target);
-        m_sectionOpacity->setEnabled(target < 0.999);
+        setShortcutSectionOpacity(target);
         return;
     }
-    m_sectionFade->setStartValue(m_sectionOpacity->opacity());
+    m_sectionFade->setStartValue(m_sectionOpacity);
     m_sectionFade->setEndValue(target);
     m_sectionFade->start();
 }
 
-qreal HomeView::shortcutSectionOpacity() const
+void HomeView::setShortcutSectionOpacity(qreal opacity)
 {
-    return m_sectionOpacity->opacity();
+    m_sectionOpacity = opacity;
+    m_tipsOpacity->setOpacity(opacity);
+    // Fully opaque needs no off-screen pass.
+    m_tipsOpacity->setEnabled(opacity < 0.999);
+    for (ShortcutDemoCard* card : std::as_const(m_cards))
+        card->setContentOpacity(opacity);
 }
 
 } // namespace karvo

@@ -45,7 +45,7 @@ public:
     void setOnReplayDemo(std::function<void()> replay) { m_onReplayDemo = std::move(replay); }
     QPushButton* replayDemoButton() const { return m_replayDemo; }
     // 1 while Quick Drag is ready, dimmed otherwise.
-    qreal shortcutSectionOpacity() const;
+    qreal shortcutSectionOpacity() const { return m_sectionOpacity; }
 
 private:
     QWidget* buildHeader();
@@ -53,6 +53,7 @@ private:
     QWidget* buildShortcutSection();
     void applyShortcutsHidden();
     void followQuickDrag(bool animated);
+    void setShortcutSectionOpacity(qreal opacity);
 
     QuickDragController& m_quickDrag;
     DropZone* m_dropZone = nullptr;
@@ -65,7 +66,8 @@ private:
     QWidget* m_chevron = nullptr;
     QWidget* m_cardRow = nullptr;
     QList<ShortcutDemoCard*> m_cards;
-    QGraphicsOpacityEffect* m_sectionOpacity = nullptr;
+    QGraphicsOpacityEffect* m_tipsOpacity = nullptr;
+    qreal m_sectionOpacity = 1;
     QVariantAnimation* m_sectionFade = nullptr;
     bool m_shortcutsHidden = false;
     QPushButton* m_replayDemo = nullptr;

@@ -103,26 +103,60 @@ void MiniRadial::fadeTo(double progress)
 
 void MiniRadial::paintEvent(QPaintEvent*)
 {
-    if (m_opacity <= 0 || m_scale <= 0)
+    if (m_drawnByOwner)
         return;
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setOpacity(m_opacity);
-    const QRectF frame = rect();
-    painter.translate(frame.center());
-    painter.scale(m_scale, m_scale);
-    painter.translate(-frame.center());
+    paint(painter);
+}
 
+void MiniRadial::paint(QPainter& painter)
+{
+    if (m_opacity <= 0 || m_scale <= 0)
+        return;
     QColor base = palette().color(QPalette::WindowText);
     base.setAlphaF(0.09f);
     const QColor highlight = accent();
-    const double outer = std::min(frame.width(), frame.height()) / 2;
-    painter.setPen(Qt::NoPen);
-    for (int i = 0; i < wedgeCount; ++i) {
-        const WedgeShape wedge{i, wedgeCount, gap, innerFraction * outer, outer};
-        painter.setBrush(mix(base, highlight, highlightLevel(i)));
-        painter.drawPath(wedge.path(frame));
+    const QRectF frame = rect();
+    if (m_wedges[0].isEmpty()) {
+        const double outer = std::min(frame.width(), frame.height()) / 2;
+        for (int i = 0; i < wedgeCount; ++i)
+            m_wedges[static_cast<size_t>(i)] = WedgeShape{i, wedgeCount, gap, innerFraction * outer, outer}.path(frame);
     }
+    const auto draw = [this, base, highlight, frame](QPainter& p, const QPointF& origin) {
+        p.save();
+        p.setRenderHint(QPainter::Antialiasing);
+        p.translate(origin + frame.center());
+        p.scale(m_scale, m_scale);
+        p.translate(-frame.center());
+        p.setPen(Qt::NoPen);
+        for (int i = 0; i < wedgeCount; ++i) {
+            p.setBrush(mix(base, highlight, highlightLevel(i)));
+            p.drawPath(m_wedges[static_cast<size_t>(i)]);
+        }
+        p.restore();
+    };
+    painter.save();
+    painter.setOpacity(painter.opacity() * m_opacity);
+    // At rest the ring is copied from a picture (its wedges do not overlap, so fading the copy looks the
+    // same as fading each wedge); while it springs open or a highlight fades it is drawn afresh.
+    if (m_scale == 1 && !isFading())
+        m_pictures.draw(painter,
+                        QStringLiteral("ring/%1/%2/%3/%4x%5")
+                            .arg(m_highlighted.value_or(-1))
+                            .arg(base.rgba(), 0, 16)
+                            .arg(highlight.rgba(), 0, 16)
+                            .arg(width())
+                            .arg(height()),
+                        QPointF(0, 0), frame.adjusted(-1, -1, 1, 1), false, draw);
+    else
+        draw(painter, QPointF(0, 0));
+    painter.restore();
+}
+
+void MiniRadial::resizeEvent(QResizeEvent* event)
+{
+    m_wedges = {};
+    QWidget::resizeEvent(event);
 }
 
 void MiniRadial::hideEvent(QHideEvent* event)

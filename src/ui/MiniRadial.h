@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "DemoSprites.h"
+
 #include <QColor>
+#include <QPainterPath>
 #include <QWidget>
 #include <array>
 #include <optional>
@@ -12,6 +15,8 @@ namespace karvo {
 
 // A small six-wedge ring for the demonstrations. The highlighted wedge fades to the accent colour; the
 // fade animation runs only while a highlight changes and is settled at once when the ring is hidden.
+// An owner that draws the ring into its own picture (setDrawnByOwner) calls paint(); the ring then
+// only asks for its area to be redrawn.
 class MiniRadial : public QWidget {
     Q_OBJECT
 public:
@@ -36,11 +41,16 @@ public:
     double highlightLevel(int wedge) const;
     bool isFading() const;
 
+    void setDrawnByOwner(bool owner) { m_drawnByOwner = owner; }
+    // Draws the ring as it stands, in the ring's own coordinates.
+    void paint(QPainter& painter);
+
     QSize sizeHint() const override { return {64, 64}; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void settle();
@@ -53,6 +63,9 @@ private:
     QColor m_accent;
     double m_scale = 1;
     double m_opacity = 1;
+    bool m_drawnByOwner = false;
+    std::array<QPainterPath, wedgeCount> m_wedges; // for the current size; empty until first drawn
+    DemoSprites m_pictures;                        // the ring at rest, by highlight and colours
 };
 
 } // namespace karvo

@@ -8,8 +8,10 @@
 #include "Typography.h"
 
 #include <QFontMetricsF>
+#include <QGraphicsOpacityEffect>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QTimer>
@@ -62,40 +64,11 @@ QColor withAlpha(QColor color, double alpha)
     return color;
 }
 
-// A widget whose picture comes from its owner; optionally keeps a cover widget sized to itself.
-class PaintedLayer : public QWidget {
-public:
-    PaintedLayer(QWidget* parent, std::function<void(QPainter&)> paint) : QWidget(parent), m_paint(std::move(paint))
-    {
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-    }
-    QWidget* cover = nullptr;
-    std::function<void()> resized;
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing);
-        m_paint(painter);
-    }
-    void resizeEvent(QResizeEvent*) override
-    {
-        if (cover)
-            cover->setGeometry(rect());
-        if (resized)
-            resized();
-    }
-
-private:
-    std::function<void(QPainter&)> m_paint;
-};
-
 // One item of the card's list, on a capsule tinted with the accent colour.
 class ItemCapsule : public QWidget {
 public:
-    ItemCapsule(const QString& text, std::function<QColor()> accent, QWidget* parent)
-        : QWidget(parent), m_text(text), m_accent(std::move(accent))
+    ItemCapsule(const QString& text, std::function<QColor()> accent, std::function<double()> opacity, QWidget* parent)
+        : QWidget(parent), m_text(text), m_accent(std::move(accent)), m_opacity(std::move(opacity))
     {
         setFont(Typography::font(9, QFont::Bold));
         setAccessibleName(text);
@@ -112,18 +85,39 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter painter(this);
+        const double opacity = m_opacity();
+        if (opacity >= 1) {
+            paintCapsule(painter);
+            return;
+        }
+        // Dimmed as one picture, so the text does not show the capsule through it.
+        const double ratio = devicePixelRatioF();
+        QImage picture((QSizeF(size()) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+        picture.setDevicePixelRatio(ratio);
+        picture.fill(Qt::transparent);
+        QPainter layer(&picture);
+        paintCapsule(layer);
+        layer.end();
+        painter.setOpacity(opacity);
+        painter.drawImage(QPointF(0, 0), picture);
+    }
+
+private:
+    void paintCapsule(QPainter& painter) const
+    {
         painter.setRenderHint(QPainter::Antialiasing);
         const QRectF frame = QRectF(rect());
         painter.setPen(Qt::NoPen);
         painter.setBrush(withAlpha(m_accent(), 0.12));
         painter.drawRoundedRect(frame, frame.height() / 2, frame.height() / 2);
         painter.setPen(palette().color(QPalette::WindowText));
+        painter.setFont(font());
         painter.drawText(frame, Qt::AlignCenter, m_text);
     }
 
-private:
     QString m_text;
     std::function<QColor()> m_accent;
+    std::function<double()> m_opacity;
 };
 
 // The document symbol of the stage: a page with a folded corner, centred on `centre`.
@@ -160,6 +154,46 @@ void drawPage(QPainter& painter, const QPointF& centre, double scale, const QCol
 }
 } // namespace
 
+// The card's stage: the keys, the ring, the file and the pointer drawn as one picture, so that a dimmed
+// card looks as if it were drawn whole and then faded.
+class ShortcutDemoStage : public QWidget {
+public:
+    explicit ShortcutDemoStage(ShortcutDemoCard* card) : QWidget(card), m_card(card)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        const QRect area = event->rect();
+        const double opacity = m_card->contentOpacity();
+        QPainter painter(this);
+        if (opacity >= 1) {
+            painter.setRenderHint(QPainter::Antialiasing);
+            m_card->paintStage(painter, area);
+            return;
+        }
+        // The card's fill beneath the stage joins the picture, which is then laid on at the card's opacity.
+        const double ratio = devicePixelRatioF();
+        QImage picture((QSizeF(area.size()) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+        picture.setDevicePixelRatio(ratio);
+        picture.fill(Qt::transparent);
+        QPainter layer(&picture);
+        layer.setRenderHint(QPainter::Antialiasing);
+        layer.translate(-area.topLeft());
+        layer.fillRect(area, m_card->cardFill());
+        m_card->paintStage(layer, area);
+        layer.end();
+        painter.setOpacity(opacity);
+        painter.drawImage(area.topLeft(), picture);
+    }
+    void resizeEvent(QResizeEvent*) override { m_card->refresh(); }
+
+private:
+    ShortcutDemoCard* m_card;
+};
+
 ShortcutDemoCard::ShortcutDemoCard(const QStringList& keys, const QString& title, const QString& subtitle,
                                    const QStringList& items, const QColor& accent, QWidget* parent)
     : QWidget(parent), m_keys(keys), m_accent(accent),
@@ -172,26 +206,23 @@ ShortcutDemoCard::ShortcutDemoCard(const QStringList& keys, const QString& title
     layout->setContentsMargins(14, 14, 14, 14);
     layout->setSpacing(10);
 
-    auto* stage = new PaintedLayer(this, [this](QPainter& painter) { paintStage(painter); });
+    auto* stage = new ShortcutDemoStage(this);
     stage->setFixedHeight(static_cast<int>(ShortcutDemoTimeline::stageHeight));
     m_sceneWidth = ShortcutDemoTimeline::radialPosition(static_cast<int>(keys.size())).x() + radialSide / 2.0 + 2;
     stage->setMinimumWidth(static_cast<int>(std::ceil(m_sceneWidth)));
     m_stage = stage;
+    // The ring keeps its own animation; the stage draws it with the rest of the scene.
     m_radial = new MiniRadial(stage);
+    m_radial->setDrawnByOwner(true);
     m_radial->setAccent(accent);
     m_radial->resize(radialSide, radialSide);
-    auto* dragLayer = new PaintedLayer(stage, [this](QPainter& painter) { paintDragLayer(painter); });
-    stage->cover = dragLayer;
-    m_dragLayer = dragLayer;
-    stage->resized = [this] {
-        refresh();
-    };
     layout->addWidget(stage);
 
     auto* texts = new QVBoxLayout;
     texts->setSpacing(2);
     auto* titleLabel = new QLabel(title, this);
     titleLabel->setFont(Typography::font(13, QFont::DemiBold));
+    m_title = titleLabel;
     texts->addWidget(titleLabel);
     auto* subtitleLabel = new QLabel(subtitle, this);
     subtitleLabel->setFont(Typography::font(10));
@@ -203,7 +234,7 @@ ShortcutDemoCard::ShortcutDemoCard(const QStringList& keys, const QString& title
     auto* flow = new FlowLayout(chips, 6);
     for (const QString& item : items)
         flow->addWidget(new ItemCapsule(
-            item, [this] { return this->accent(); }, chips));
+            item, [this] { return this->accent(); }, [this] { return m_contentOpacity; }, chips));
     layout->addWidget(chips);
     // A card beside a taller one keeps its texts together at the top.
     layout->addStretch(1);
@@ -218,7 +249,7 @@ ShortcutDemoCard::ShortcutDemoCard(const QStringList& keys, const QString& title
         channel.point = channel.pointTarget = change.point;
     }
     refresh();
-    applySecondaryColor();
+    applyTextColors();
 }
 
 ShortcutDemoCard::~ShortcutDemoCard()
@@ -281,23 +312,57 @@ void ShortcutDemoCard::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::PaletteChange)
-        applySecondaryColor();
+        applyTextColors();
 }
 
-void ShortcutDemoCard::applySecondaryColor()
+void ShortcutDemoCard::setContentOpacity(double opacity)
+{
+    opacity = std::clamp(opacity, 0.0, 1.0);
+    if (opacity == m_contentOpacity)
+        return;
+    m_contentOpacity = opacity;
+    applyTextColors();
+    update();
+}
+
+void ShortcutDemoCard::applyTextColors()
 {
     QPalette colors = m_subtitle->palette();
     colors.setColor(QPalette::WindowText, Typography::secondaryText(palette()));
     m_subtitle->setPalette(colors);
+    // The still texts fade through an effect of their own (a text drawn in a see-through colour would be
+    // rendered differently); they are redrawn only when the card's opacity or colours change.
+    for (QLabel* label : {m_title, m_subtitle}) {
+        auto* fade = qobject_cast<QGraphicsOpacityEffect*>(label->graphicsEffect());
+        if (!fade) {
+            fade = new QGraphicsOpacityEffect(label);
+            label->setGraphicsEffect(fade);
+        }
+        fade->setOpacity(m_contentOpacity);
+        fade->setEnabled(m_contentOpacity < 1);
+    }
 }
 
-void ShortcutDemoCard::paintEvent(QPaintEvent*)
+QColor ShortcutDemoCard::cardFill() const
 {
+    return withAlpha(palette().color(QPalette::WindowText), 0.035);
+}
+
+void ShortcutDemoCard::paintEvent(QPaintEvent* event)
+{
+    const bool dimmed = m_contentOpacity < 1;
+    // A dimmed stage draws the fill beneath itself; a redraw of the stage alone leaves nothing to do here.
+    if (dimmed && m_stage->geometry().contains(event->rect()))
+        return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
+    if (dimmed) {
+        painter.setClipRegion(QRegion(rect()).subtracted(m_stage->geometry()));
+        painter.setOpacity(m_contentOpacity);
+    }
     const QColor ink = palette().color(QPalette::WindowText);
     painter.setPen(QPen(withAlpha(ink, 0.08), 1));
-    painter.setBrush(withAlpha(ink, 0.035));
+    painter.setBrush(cardFill());
     painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 12, 12);
 }
 
@@ -399,6 +464,48 @@ double ShortcutDemoCard::sceneLeft() const
     return std::max(0.0, std::floor((m_stage->width() - m_sceneWidth) / 2));
 }
 
+ShortcutDemoCard::Look ShortcutDemoCard::look() const
+{
+    Look now;
+    now.cursor = cursorPosition();
+    now.cursorShown = clamp01(value(DemoProperty::cursorShown));
+    const QPointF rest = ShortcutDemoTimeline::filePosition(static_cast<int>(m_keys.size()));
+    const double grabbed = clamp01(value(DemoProperty::grabbed));
+    const double dropped = std::max(value(DemoProperty::dropped), 0.0);
+    // Once dropped the file stays where it was let go while it vanishes; it returns to its place unseen.
+    const double attached = m_channels[index(DemoProperty::dropped)].target > 0 ? 1.0 : grabbed;
+    // Picked up, the file hangs below the pointer's tip so the wedge being aimed at stays in view.
+    now.fileCentre = rest + (now.cursor + grabOffset * grabbed - rest) * attached;
+    now.fileScale = (1 - 0.1 * grabbed) * std::max(1 - 0.6 * dropped, 0.0);
+    now.fileOpacity = (1 - 0.2 * grabbed) * (1 - clamp01(dropped));
+    now.fileShadow = grabbed;
+    now.approach = clamp01(value(DemoProperty::approach));
+    now.pressed = clamp01(value(DemoProperty::pressed));
+    return now;
+}
+
+QRectF ShortcutDemoCard::pointerArea(const Look& look) const
+{
+    const QPointF tip = CursorShape::tip(QRectF(QPointF(0, 0), pointerSize));
+    return QRectF(look.cursor - tip, pointerSize).adjusted(-2, -2, 2, 2).translated(sceneLeft(), 0);
+}
+
+QRectF ShortcutDemoCard::fileArea(const Look& look) const
+{
+    // The page, its edge and the shadow that falls down and to the right.
+    const double scale = look.fileScale;
+    const QSizeF size = pageSize * scale;
+    return QRectF(look.fileCentre - QPointF(size.width() / 2, size.height() / 2), size)
+        .adjusted(-2 * scale - 1, -2 * scale - 1, 4 * scale + 1, 5 * scale + 1)
+        .translated(sceneLeft(), 0);
+}
+
+QRectF ShortcutDemoCard::keysArea() const
+{
+    // The label and the key caps, which sink by a pixel when pressed and cast a shadow below.
+    return {sceneLeft(), rowY - 14, keysLeft + ShortcutDemoTimeline::keySlot * static_cast<double>(m_keys.size()), 30};
+}
+
 void ShortcutDemoCard::refresh()
 {
     const QPointF centre = m_channels[index(DemoProperty::radialPos)].point + QPointF(sceneLeft(), 0);
@@ -406,11 +513,92 @@ void ShortcutDemoCard::refresh()
                    static_cast<int>(std::lround(centre.y() - radialSide / 2.0)));
     const double shown = value(DemoProperty::showRadial);
     m_radial->setAppearance(0.5 + 0.5 * shown, shown);
-    m_stage->update();
-    m_dragLayer->update();
+
+    // Only what moved is drawn again: where it was and where it is now.
+    const Look now = look();
+    QRegion changed;
+    if (now.cursor != m_painted.cursor || now.cursorShown != m_painted.cursorShown)
+        changed += pointerArea(m_painted).toAlignedRect() | pointerArea(now).toAlignedRect();
+    if (now.fileCentre != m_painted.fileCentre || now.fileScale != m_painted.fileScale ||
+        now.fileOpacity != m_painted.fileOpacity || now.fileShadow != m_painted.fileShadow ||
+        now.approach != m_painted.approach)
+        changed += fileArea(m_painted).toAlignedRect() | fileArea(now).toAlignedRect();
+    if (now.pressed != m_painted.pressed)
+        changed += keysArea().toAlignedRect();
+    m_painted = now;
+    if (!changed.isEmpty())
+        m_stage->update(changed);
 }
 
-void ShortcutDemoCard::paintStage(QPainter& painter) const
+void ShortcutDemoCard::paintStage(QPainter& painter, const QRect& area)
+{
+    const Look& now = m_painted;
+    if (keysArea().intersects(area)) {
+        painter.save();
+        paintKeys(painter, now.pressed);
+        painter.restore();
+    }
+    if (m_radial->geometry().intersects(area)) {
+        painter.save();
+        painter.translate(m_radial->pos());
+        m_radial->paint(painter);
+        painter.restore();
+    }
+    // The pointer and the file are copied from pictures while they keep their look and only move; while
+    // they change (picked up, let go, fading) they are drawn afresh.
+    const auto steady = [](double x) {
+        return x == 0 || x == 1;
+    };
+    if (now.fileOpacity > 0 && fileArea(now).intersects(area)) {
+        painter.save();
+        painter.translate(sceneLeft(), 0);
+        const QColor color = mix(Typography::secondaryText(palette()), accent(), now.approach);
+        const auto draw = [&now, color](QPainter& p, const QPointF& centre) {
+            p.save();
+            p.setOpacity(p.opacity() * now.fileOpacity);
+            drawPage(p, centre, now.fileScale, color, now.fileShadow);
+            p.restore();
+        };
+        if (steady(now.fileShadow) && steady(now.approach) && now.fileOpacity == 1 - 0.2 * now.fileShadow) {
+            const QRectF extent = fileArea(now).translated(-sceneLeft(), 0).translated(-now.fileCentre);
+            m_sprites.draw(painter,
+                           QStringLiteral("page/%1/%2/%3/%4")
+                               .arg(now.fileScale, 0, 'f', 5)
+                               .arg(now.fileShadow)
+                               .arg(now.fileOpacity, 0, 'f', 5)
+                               .arg(color.rgba(), 0, 16),
+                           now.fileCentre, extent, true, draw);
+        } else {
+            draw(painter, now.fileCentre);
+        }
+        painter.restore();
+    }
+    if (now.cursorShown > 0 && pointerArea(now).intersects(area)) {
+        painter.save();
+        painter.translate(sceneLeft(), 0);
+        const auto draw = [&now](QPainter& p, const QPointF& cursor) {
+            // Placed by its tip, so the pointer points exactly at the positions of the loop.
+            const QRectF frame(QPointF(0, 0), pointerSize);
+            p.save();
+            p.setRenderHint(QPainter::Antialiasing);
+            p.setOpacity(p.opacity() * now.cursorShown);
+            p.translate(cursor - CursorShape::tip(frame));
+            p.setPen(QPen(Qt::white, 1.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            p.setBrush(QColor(20, 20, 20));
+            p.drawPath(CursorShape::path(frame));
+            p.restore();
+        };
+        if (now.cursorShown == 1) {
+            const QRectF extent = pointerArea(now).translated(-sceneLeft(), 0).translated(-now.cursor);
+            m_sprites.draw(painter, QStringLiteral("pointer"), now.cursor, extent, true, draw);
+        } else {
+            draw(painter, now.cursor);
+        }
+        painter.restore();
+    }
+}
+
+void ShortcutDemoCard::paintKeys(QPainter& painter, double pressed) const
 {
     painter.translate(sceneLeft(), 0);
     const QPalette& colors = palette();
@@ -427,7 +615,6 @@ void ShortcutDemoCard::paintStage(QPainter& painter) const
     painter.setPen(Typography::secondaryText(colors));
     painter.drawText(QRectF(0, rowY - 12, room, 24), Qt::AlignRight | Qt::AlignVCenter, label);
 
-    const double pressed = clamp01(value(DemoProperty::pressed));
     const QColor ink = colors.color(QPalette::WindowText);
     const QFont keyFont = Typography::font(13, QFont::Medium);
     const QFontMetricsF metrics(keyFont);
@@ -444,42 +631,6 @@ void ShortcutDemoCard::paintStage(QPainter& painter) const
         painter.drawRoundedRect(cap, 6, 6);
         painter.setPen(mix(ink, colors.color(QPalette::HighlightedText), pressed));
         painter.drawText(cap, Qt::AlignCenter, m_keys[i]);
-    }
-}
-
-void ShortcutDemoCard::paintDragLayer(QPainter& painter) const
-{
-    painter.translate(sceneLeft(), 0);
-    const QPointF rest = ShortcutDemoTimeline::filePosition(static_cast<int>(m_keys.size()));
-    const QPointF cursor = cursorPosition();
-    const double grabbed = clamp01(value(DemoProperty::grabbed));
-    const double dropped = std::max(value(DemoProperty::dropped), 0.0);
-    // Once dropped the file stays where it was let go while it vanishes; it returns to its place unseen.
-    const double attached = m_channels[index(DemoProperty::dropped)].target > 0 ? 1.0 : grabbed;
-    const double opacity = (1 - 0.2 * grabbed) * (1 - clamp01(dropped));
-    if (opacity > 0) {
-        painter.save();
-        painter.setOpacity(opacity);
-        const QColor color =
-            mix(Typography::secondaryText(palette()), accent(), clamp01(value(DemoProperty::approach)));
-        // Picked up, the file hangs below the pointer's tip so the wedge being aimed at stays in view.
-        const QPointF centre = rest + (cursor + grabOffset * grabbed - rest) * attached;
-        drawPage(painter, centre, (1 - 0.1 * grabbed) * std::max(1 - 0.6 * dropped, 0.0), color, grabbed);
-        painter.restore();
-    }
-
-    const double shown = clamp01(value(DemoProperty::cursorShown));
-    if (shown > 0) {
-        // Placed by its tip, so the pointer points exactly at the positions of the loop.
-        const QRectF frame(QPointF(0, 0), pointerSize);
-        const QPointF tip = CursorShape::tip(frame);
-        painter.save();
-        painter.setOpacity(shown);
-        painter.translate(cursor - tip);
-        painter.setPen(QPen(Qt::white, 1.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        painter.setBrush(QColor(20, 20, 20));
-        painter.drawPath(CursorShape::path(frame));
-        painter.restore();
     }
 }
 

@@ -19,6 +19,7 @@
 
 #include <QAccessible>
 #include <QCoreApplication>
+#include <QGraphicsOpacityEffect>
 #include <QListWidget>
 #include <QPushButton>
 #include <gtest/gtest.h>
@@ -309,12 +310,27 @@ TEST_F(MainWindowScreens, TheShortcutSectionDimsUnlessQuickDragIsReady)
     QuickDragController& quickDrag = QuickDragController::shared();
     FakeMonitor monitor;
     monitor.install(quickDrag);
+    const auto tipsOpacity = [this]() -> double {
+        const auto* fade = qobject_cast<QGraphicsOpacityEffect*>(window.home()->shortcutTipsButton()->graphicsEffect());
+        return fade && fade->isEnabled() ? fade->opacity() : 1.0;
+    };
     EXPECT_DOUBLE_EQ(window.home()->shortcutSectionOpacity(), 0.45);
+    EXPECT_DOUBLE_EQ(tipsOpacity(), 0.45);
+    for (ShortcutDemoCard* card : window.home()->demoCards()) {
+        EXPECT_DOUBLE_EQ(card->contentOpacity(), 0.45);
+        // The cards fade themselves: an effect over them would draw the whole section off screen again for
+        // every frame of their animation.
+        for (QWidget* above = card; above; above = above->parentWidget())
+            EXPECT_EQ(above->graphicsEffect(), nullptr) << above->metaObject()->className();
+    }
     quickDrag.setEnabledByUser(true);
     ASSERT_EQ(quickDrag.state(), QuickDragState::ready);
     // The fade runs; a rebuilt screen starts where the state says.
     window.rebuildContent();
     EXPECT_DOUBLE_EQ(window.home()->shortcutSectionOpacity(), 1.0);
+    EXPECT_DOUBLE_EQ(tipsOpacity(), 1.0);
+    for (ShortcutDemoCard* card : window.home()->demoCards())
+        EXPECT_DOUBLE_EQ(card->contentOpacity(), 1.0);
     quickDrag.setEnabledByUser(false);
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AnimatedDemoCanvas.h"
 #include "DemoFrame.h"
+#include "DemoSprites.h"
 #include "DemoStage.h"
 #include "DemoStoryboard.h"
 #include "OnboardingView.h"
@@ -16,6 +17,7 @@
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QVBoxLayout>
@@ -23,6 +25,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <numbers>
+#include <optional>
 
 using namespace karvo;
 
@@ -368,6 +371,203 @@ TEST(AnimatedDemoCanvas, ShowsTheFrameForTheTimeSinceTheSceneStarted)
     EXPECT_NEAR(canvas.sceneTime(), 0, 1e-9);
     clock += 2.75;
     expectPoint(canvas.currentFrame().cursor, {450, 177}, 2.75);
+}
+
+namespace {
+
+// The canvas's window as it would stand on screen after each tick: only what a tick asked to redraw is
+// painted again, over the previous picture. The canvas sits inside the window's margins, as on a page.
+class IncrementalScreen {
+public:
+    IncrementalScreen(QWidget& window, AnimatedDemoCanvas& canvas)
+        : m_window(window), m_canvas(canvas), m_image(window.size(), QImage::Format_ARGB32_Premultiplied)
+    {
+        m_image.fill(Qt::transparent);
+        m_window.render(&m_image);
+    }
+    QRegion tick()
+    {
+        const QRegion asked = m_canvas.advance().translated(m_canvas.pos());
+        if (!asked.isEmpty())
+            m_window.render(&m_image, asked.boundingRect().topLeft(), asked);
+        return asked;
+    }
+    const QImage& image() const { return m_image; }
+
+private:
+    QWidget& m_window;
+    AnimatedDemoCanvas& m_canvas;
+    QImage m_image;
+};
+
+QImage fullPicture(QWidget& widget)
+{
+    QImage image(widget.size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    widget.render(&image);
+    return image;
+}
+
+// The first pixel where two pictures differ by more than the rounding of an edge clipped in another
+// place (a level or two), or nothing.
+std::optional<QPoint> firstDifference(const QImage& a, const QImage& b)
+{
+    const auto near = [](QRgb p, QRgb q) {
+        return std::abs(qRed(p) - qRed(q)) <= 2 && std::abs(qGreen(p) - qGreen(q)) <= 2 &&
+               std::abs(qBlue(p) - qBlue(q)) <= 2 && std::abs(qAlpha(p) - qAlpha(q)) <= 2;
+    };
+    for (int y = 0; y < a.height(); ++y) {
+        const auto* left = reinterpret_cast<const QRgb*>(a.constScanLine(y));
+        const auto* right = reinterpret_cast<const QRgb*>(b.constScanLine(y));
+        for (int x = 0; x < a.width(); ++x)
+            if (!near(left[x], right[x]))
+                return QPoint(x, y);
+    }
+    return std::nullopt;
+}
+
+// A window with the canvas inside margins, as a page holds it.
+struct CanvasWindow {
+    CanvasWindow(DemoScene scene, const QSize& size) : canvas(new AnimatedDemoCanvas(scene))
+    {
+        auto* layout = new QVBoxLayout(&window);
+        layout->setContentsMargins(13, 7, 11, 5);
+        layout->addWidget(canvas);
+        window.resize(size);
+        window.show();
+    }
+    QWidget window;
+    AnimatedDemoCanvas* canvas;
+};
+
+} // namespace
+
+TEST(AnimatedDemoCanvas, RedrawingOnlyWhatChangedGivesTheFullPictureAtEveryTick)
+{
+    for (const DemoScene scene : {DemoScene::quickDrag, DemoScene::manualDrop}) {
+        for (const QSize size : {QSize(657, 392), QSize(541, 313)}) {
+            SCOPED_TRACE(testing::Message() << (scene == DemoScene::quickDrag ? "quick drag " : "manual drop ")
+                                            << size.width() << "x" << size.height());
+            double clock = 50;
+            CanvasWindow shown(scene, size);
+            AnimatedDemoCanvas* canvas = shown.canvas;
+            canvas->setClock([&clock] { return clock; });
+            IncrementalScreen screen(shown.window, *canvas);
+            const double period = DemoFrame::period(scene);
+            // A whole loop and into the next, with a switch of scenes crossfading on the way.
+            for (int i = 1; i <= static_cast<int>((period + 1) * 30); ++i) {
+                clock = 50 + i / 30.0;
+                if (i == 45)
+                    canvas->setScene(scene == DemoScene::quickDrag ? DemoScene::manualDrop : DemoScene::quickDrag);
+                if (i == 60)
+                    canvas->setScene(scene);
+                screen.tick();
+                const std::optional<QPoint> wrong = firstDifference(screen.image(), fullPicture(shown.window));
+                ASSERT_FALSE(wrong) << "tick " << i << ", t = " << canvas->sceneTime() << " at " << wrong->x() << ", "
+                                    << wrong->y();
+            }
+        }
+    }
+}
+
+TEST(AnimatedDemoCanvas, DrawnInItsWindowTheStageLooksAsDrawnAlone)
+{
+    // Parts kept as pictures are placed by device pixels: an offset of the canvas in its window must not
+    // move them. The pointer, the open ring with a lit wedge, the caption and the finished capsule.
+    double clock = 0;
+    CanvasWindow shown(DemoScene::quickDrag, QSize(657, 392));
+    shown.canvas->setClock([&clock] { return clock; });
+    for (const double t : {0.3, 1.7, 2.5, 5.5}) {
+        clock = t;
+        shown.canvas->advance();
+        const QImage alone = fullPicture(*shown.canvas);
+        const QImage inWindow = fullPicture(shown.window).copy(shown.canvas->geometry());
+        const std::optional<QPoint> wrong = firstDifference(alone, inWindow);
+        EXPECT_FALSE(wrong) << "t = " << t << " at " << wrong->x() << ", " << wrong->y();
+    }
+}
+
+TEST(AnimatedDemoCanvas, RedrawsOnlyTheMovingPartsAndNothingWhileTheSceneHolds)
+{
+    double clock = 0;
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* canvas = new AnimatedDemoCanvas(DemoScene::quickDrag);
+    layout->addWidget(canvas);
+    window.resize(633, 380);
+    window.show();
+    canvas->setClock([&clock] { return clock; });
+    const auto area = [](const QRegion& region) {
+        long pixels = 0;
+        for (const QRect& rect : region)
+            pixels += static_cast<long>(rect.width()) * rect.height();
+        return pixels;
+    };
+    const long stage = 633L * 380;
+
+    clock = 0.9;
+    canvas->advance();
+    // The pointer on its way to the file: a small patch around it.
+    clock = 0.9 + 1 / 60.0;
+    const QRegion pointer = canvas->advance();
+    EXPECT_GT(area(pointer), 0);
+    EXPECT_LT(area(pointer), stage / 20);
+
+    // Done and resting before the fade: nothing to draw.
+    clock = 5.5;
+    canvas->advance();
+    clock = 5.5 + 1 / 60.0;
+    EXPECT_TRUE(canvas->advance().isEmpty());
+
+    // The fade at the end of the loop changes the whole stage.
+    clock = 6.4;
+    canvas->advance();
+    clock = 6.4 + 1 / 60.0;
+    EXPECT_EQ(area(canvas->advance()), area(QRegion(QRect(QPoint(0, 0), QSize(633, 380)))));
+}
+
+TEST(DemoSprites, ACopiedPartLooksAsDrawnAndAMovingOneTakesFewPictures)
+{
+    const auto shape = [](QPainter& p, const QPointF& at) {
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(Qt::black, 0.8));
+        p.setBrush(QColor(200, 30, 30, 200));
+        p.drawRoundedRect(QRectF(at, QSizeF(30.5, 20.25)), 6, 6);
+    };
+    const QRectF extent(-2, -2, 35, 25);
+    const auto canvas = [] {
+        QImage image(120, 90, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::white);
+        return image;
+    };
+    DemoSprites sprites;
+    for (const double scale : {1.0, 1.0556}) {
+        for (const QPointF anchor : {QPointF(10.3, 7.7), QPointF(40, 20)}) {
+            SCOPED_TRACE(testing::Message() << scale << " at " << anchor.x() << ", " << anchor.y());
+            QImage drawn = canvas();
+            QImage copied = canvas();
+            {
+                QPainter direct(&drawn);
+                direct.translate(3, 5);
+                direct.scale(scale, scale);
+                shape(direct, anchor);
+                QPainter copy(&copied);
+                copy.translate(3, 5);
+                copy.scale(scale, scale);
+                sprites.draw(copy, QStringLiteral("shape"), anchor, extent, false, shape);
+            }
+            EXPECT_FALSE(firstDifference(drawn, copied));
+        }
+    }
+    // A part moving in small steps is placed to an eighth of a pixel: at most 64 pictures of one look.
+    DemoSprites moving;
+    QImage image = canvas();
+    QPainter painter(&image);
+    for (int i = 0; i < 500; ++i)
+        moving.draw(painter, QStringLiteral("shape"), QPointF(10 + 0.0371 * i, 7 + 0.0123 * i), extent, true, shape);
+    EXPECT_GT(moving.size(), 1);
+    EXPECT_LE(moving.size(), 64);
 }
 
 TEST(VirtualFinderDemoView, ReducedMotionShowsTheStoryboardAndNothingMoves)

@@ -10,9 +10,12 @@
 #include <QAbstractAnimation>
 #include <QApplication>
 #include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QVariantAnimation>
+#include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <numbers>
@@ -438,4 +441,99 @@ TEST_F(ShortcutDemoCardTest, ClickReplaysFromTheFirstStep)
     EXPECT_EQ(card->radial()->highlightLevel(0), 0.0);
     card->skipWait();
     EXPECT_EQ(card->currentStep(), 2);
+}
+
+namespace {
+
+// A widget's picture over nothing, as the screen would receive it to lay over the window.
+QImage pictureOf(QWidget* widget)
+{
+    QImage image(widget->size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    widget->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    return image;
+}
+
+// Everything a widget is asked to paint, added up.
+class PaintRecorder : public QObject {
+public:
+    QRegion painted;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+};
+
+long area(const QRegion& region)
+{
+    long pixels = 0;
+    for (const QRect& rect : region)
+        pixels += static_cast<long>(rect.width()) * rect.height();
+    return pixels;
+}
+
+} // namespace
+
+TEST_F(ShortcutDemoCardTest, ADimmedCardLooksLikeTheWholeCardFaded)
+{
+    window.resize(420, 260);
+    window.show();
+    // The ring open with a wedge lit, the file and the pointer over it: parts drawn over each other, which
+    // a fade part by part would let show through one another.
+    goToStep(8);
+    for (int round = 0; round < 3; ++round)
+        finishAnimations();
+    const QImage full = pictureOf(card);
+    card->setContentOpacity(0.45);
+    EXPECT_EQ(card->contentOpacity(), 0.45);
+    const QImage dimmed = pictureOf(card);
+
+    int worst = 0;
+    for (int y = 0; y < full.height(); ++y) {
+        const auto* whole = reinterpret_cast<const QRgb*>(full.constScanLine(y));
+        const auto* faded = reinterpret_cast<const QRgb*>(dimmed.constScanLine(y));
+        for (int x = 0; x < full.width(); ++x) {
+            const auto off = [](int channel, int fadedChannel) {
+                return std::abs(static_cast<int>(std::lround(channel * 0.45)) - fadedChannel);
+            };
+            worst = std::max({worst, off(qRed(whole[x]), qRed(faded[x])), off(qGreen(whole[x]), qGreen(faded[x])),
+                              off(qBlue(whole[x]), qBlue(faded[x])), off(qAlpha(whole[x]), qAlpha(faded[x]))});
+        }
+    }
+    // A level or two off where a text lies over the card's faint fill.
+    EXPECT_LE(worst, 3);
+
+    card->setContentOpacity(1);
+    EXPECT_EQ(pictureOf(card), full);
+}
+
+TEST_F(ShortcutDemoCardTest, AStepRedrawsOnlyWhatMoves)
+{
+    window.resize(420, 260);
+    window.show();
+    QApplication::processEvents();
+    PaintRecorder recorder;
+    card->stage()->installEventFilter(&recorder);
+
+    // The pointer on its way to the file: a patch around it, a small part of the stage.
+    goToStep(2);
+    QApplication::processEvents();
+    recorder.painted = {};
+    ASSERT_EQ(running().size(), 1u);
+    running().front()->setCurrentTime(running().front()->duration() / 2);
+    QApplication::processEvents();
+    const long stage = static_cast<long>(card->stage()->width()) * card->stage()->height();
+    EXPECT_GT(area(recorder.painted), 0);
+    EXPECT_LT(area(recorder.painted), stage / 4);
+
+    // Waiting between steps, nothing is drawn.
+    finishAnimations();
+    QApplication::processEvents();
+    recorder.painted = {};
+    QApplication::processEvents();
+    EXPECT_TRUE(recorder.painted.isEmpty());
 }

@@ -11,6 +11,7 @@
 #include <QEvent>
 #include <QFontMetricsF>
 #include <QLinearGradient>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QTimer>
@@ -25,6 +26,12 @@ namespace {
 double clamp01(double x)
 {
     return std::clamp(x, 0.0, 1.0);
+}
+
+// Whether an eased value has arrived at 1 (sums of the curves may miss it by a rounding step).
+bool isOne(double x)
+{
+    return std::abs(x - 1) < 1e-9;
 }
 
 QColor withAlpha(QColor color, double alpha)
@@ -162,6 +169,98 @@ double monotonicSeconds()
     return static_cast<double>(clock.nsecsElapsed()) / 1e9;
 }
 
+// Where each moving part can draw, in stage units: its shape grown by its edge, its shadow and any
+// overshoot. A redraw of these areas is all a change of the part needs.
+const QRectF pointerShape(0, 0, 15, 23.75);
+
+QRectF pointerBounds(const DemoFrame& frame)
+{
+    // A press only shrinks the arrow towards its tip.
+    const QPointF tip = CursorShape::tip(pointerShape);
+    return {frame.cursor - tip - QPointF(2, 2), pointerShape.size() + QSizeF(5, 5)};
+}
+
+QRectF tileBounds(const QPointF& centre, double scale)
+{
+    const double half = 26 * std::max(scale, 0.0);
+    return {centre.x() - half, centre.y() - half, 2 * half, 2 * half + 8 * std::max(scale, 0.0)};
+}
+
+QRectF originalCellBounds()
+{
+    const QPointF cell = DemoStage::gridCell(DemoStage::featuredColumn, DemoStage::featuredRow);
+    return {cell.x() - 31, cell.y() - 19, 62, 54};
+}
+
+QRectF dropZoneBounds()
+{
+    return DemoStage::dropZone().adjusted(-6, -6, 6, 6);
+}
+
+QRectF shiftKeyBounds(const DemoFrame& frame)
+{
+    const QRectF key = DemoStage::shiftKey();
+    const double grow = std::max(frame.shiftAppear, 1.0);
+    const QSizeF half(key.width() / 2 * grow + 3, key.height() / 2 * grow + 3);
+    return {key.center().x() - half.width(), key.center().y() - half.height(), 2 * half.width(), 2 * half.height() + 3};
+}
+
+QRectF ringBounds(const DemoFrame& frame)
+{
+    const double pop = std::max(1.0, *std::max_element(frame.radialSegs.begin(), frame.radialSegs.end()));
+    const double radius = (DemoStage::ringOuterRadius + 4) * std::max(frame.radialScale, 0.0) * pop;
+    const QPointF centre = DemoStage::ringCentre();
+    return {centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius + 4 * frame.radialScale};
+}
+
+QRectF capsuleBounds(const DemoFrame& frame)
+{
+    const QRectF capsule = DemoStage::progressCapsule();
+    return capsule.translated(0, -8 * (1 - frame.hudAppear)).united(capsule).adjusted(-4, -4, 4, 8);
+}
+
+QRectF captionBounds()
+{
+    // The widest pill the caption can grow to, with its shadow.
+    return {DemoStage::captionLeft - 4, DemoStage::captionTop - 4,
+            DemoStage::progressCapsule().left() - DemoStage::captionLeft, DemoStage::captionHeight + 12};
+}
+
+// The parts whose picture differs between two frames of one scene, as areas of the stage to redraw.
+QList<QRectF> changedParts(const DemoFrame& a, const DemoFrame& b)
+{
+    QList<QRectF> areas;
+    const auto both = [&areas](const QRectF& before, const QRectF& after) {
+        areas << before << after;
+    };
+    if (a.cursor != b.cursor || a.cursorPressed != b.cursorPressed)
+        both(pointerBounds(a), pointerBounds(b));
+    if (a.filePos != b.filePos || a.dragScale != b.dragScale || a.dragOpacity != b.dragOpacity || a.lift != b.lift)
+        both(tileBounds(a.filePos, a.dragScale), tileBounds(b.filePos, b.dragScale));
+    if (a.ghosts != b.ghosts || a.ghostOpacities != b.ghostOpacities || a.dragScale != b.dragScale) {
+        for (const QPointF& ghost : a.ghosts)
+            areas << tileBounds(ghost, a.dragScale);
+        for (const QPointF& ghost : b.ghosts)
+            areas << tileBounds(ghost, b.dragScale);
+    }
+    if (a.dragOpacity != b.dragOpacity)
+        areas << originalCellBounds();
+    if (a.finderDim != b.finderDim)
+        areas << DemoStage::fileManagerWindow().adjusted(-1, -1, 1, 1);
+    if (a.dropZoneHot != b.dropZoneHot)
+        areas << dropZoneBounds();
+    if (a.shiftAppear != b.shiftAppear || a.shiftActive != b.shiftActive)
+        both(shiftKeyBounds(a), shiftKeyBounds(b));
+    if (a.radialScale != b.radialScale || a.radialOpacity != b.radialOpacity ||
+        a.radialHighlight != b.radialHighlight || a.radialSegs != b.radialSegs)
+        both(ringBounds(a), ringBounds(b));
+    if (a.hudProgress != b.hudProgress || a.hudDone != b.hudDone || a.hudAppear != b.hudAppear)
+        both(capsuleBounds(a), capsuleBounds(b));
+    if (a.caption != b.caption || a.previousCaption != b.previousCaption || a.captionChange != b.captionChange)
+        areas << captionBounds();
+    return areas;
+}
+
 } // namespace
 
 AnimatedDemoCanvas::AnimatedDemoCanvas(DemoScene scene, QWidget* parent)
@@ -171,7 +270,7 @@ AnimatedDemoCanvas::AnimatedDemoCanvas(DemoScene scene, QWidget* parent)
     m_epoch = m_previousEpoch = now();
     m_tick->setInterval(frameIntervalMs);
     m_tick->setTimerType(Qt::PreciseTimer);
-    connect(m_tick, &QTimer::timeout, this, qOverload<>(&QWidget::update));
+    connect(m_tick, &QTimer::timeout, this, [this] { advance(); });
     updateAccessibleText();
 }
 
@@ -193,6 +292,7 @@ void AnimatedDemoCanvas::setScene(DemoScene scene, bool animated)
     m_epoch = present;
     m_switchStart = animated && isVisible() ? present : -1;
     updateAccessibleText();
+    m_shown.reset();
     update();
 }
 
@@ -201,6 +301,7 @@ void AnimatedDemoCanvas::setClock(Clock clock)
     m_clock = clock ? std::move(clock) : Clock(monotonicSeconds);
     m_epoch = m_previousEpoch = now();
     m_switchStart = -1;
+    m_shown.reset();
     update();
 }
 
@@ -228,9 +329,75 @@ double AnimatedDemoCanvas::switchProgress() const
     return DemoFrame::easeInOut((now() - m_switchStart) * 1000.0 / sceneSwitchMs);
 }
 
+QRegion AnimatedDemoCanvas::advance()
+{
+    Picture next = pictureNow();
+    const QRegion changed = m_shown ? changedArea(*m_shown, next) : QRegion(rect());
+    m_shown = next;
+    if (!changed.isEmpty())
+        update(changed);
+    return changed;
+}
+
+AnimatedDemoCanvas::Picture AnimatedDemoCanvas::pictureNow()
+{
+    // The frame at the nearest point of the loop's grid, so that every moment of the loop looks the same
+    // each time round and the parts changing at that moment can be kept as pictures.
+    const auto sample = [](DemoScene scene, double elapsed, int& moment) {
+        const long moments = std::lround(DemoFrame::period(scene) * framesPerSecond);
+        long at = std::lround(elapsed * framesPerSecond) % moments;
+        if (at < 0)
+            at += moments;
+        moment = static_cast<int>(at);
+        return DemoFrame::at(scene, static_cast<double>(at) / framesPerSecond);
+    };
+    Picture picture;
+    picture.frame = sample(m_scene, now() - m_epoch, picture.moment);
+    const double k = switchProgress();
+    if (k < 1) {
+        picture.crossfade = k;
+        picture.previousFrame = sample(m_previousScene, now() - m_previousEpoch, picture.previousMoment);
+    } else {
+        m_switchStart = -1;
+    }
+    return picture;
+}
+
+QRegion AnimatedDemoCanvas::changedArea(const Picture& from, const Picture& to) const
+{
+    const QRect stage = stageRect();
+    // A crossfade or a fade of the whole stage changes every part of it.
+    if (from.crossfade < 1 || to.crossfade < 1 || from.frame.global != to.frame.global)
+        return stage;
+    if (to.frame.global <= 0)
+        return {};
+    const double scale = stageScale();
+    const QPointF origin = stageOrigin();
+    QRegion region;
+    for (const QRectF& area : changedParts(from.frame, to.frame)) {
+        const QRectF shown(origin + area.topLeft() * scale, area.size() * scale);
+        region += shown.toAlignedRect().adjusted(-1, -1, 1, 1) & stage;
+    }
+    return region;
+}
+
+QPointF AnimatedDemoCanvas::stageOrigin() const
+{
+    const double ratio = devicePixelRatioF();
+    const QSizeF shown = DemoStage::size * stageScale();
+    return {std::floor((width() - shown.width()) / 2 * ratio) / ratio,
+            std::floor((height() - shown.height()) / 2 * ratio) / ratio};
+}
+
+QRect AnimatedDemoCanvas::stageRect() const
+{
+    return QRectF(stageOrigin(), DemoStage::size * stageScale()).toAlignedRect();
+}
+
 void AnimatedDemoCanvas::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
+    m_shown.reset();
     m_tick->start();
 }
 
@@ -238,7 +405,10 @@ void AnimatedDemoCanvas::hideEvent(QHideEvent* event)
 {
     // Also reached when the window is minimised or the page is swapped out.
     m_tick->stop();
-    m_plate = m_windows = QPixmap();
+    m_plate = m_windows = m_stageAtRest = QPixmap();
+    m_sprites.clear();
+    m_moments.clear();
+    m_shown.reset();
     QWidget::hideEvent(event);
 }
 
@@ -246,7 +416,9 @@ void AnimatedDemoCanvas::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     m_glyphs.clear();
-    m_plate = m_windows = QPixmap();
+    m_sprites.clear();
+    m_moments.clear();
+    m_plate = m_windows = m_stageAtRest = QPixmap();
 }
 
 void AnimatedDemoCanvas::changeEvent(QEvent* event)
@@ -254,7 +426,9 @@ void AnimatedDemoCanvas::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange) {
         m_glyphs.clear();
-        m_plate = m_windows = QPixmap();
+        m_sprites.clear();
+        m_moments.clear();
+        m_plate = m_windows = m_stageAtRest = QPixmap();
     }
 }
 
@@ -273,34 +447,57 @@ double AnimatedDemoCanvas::stageScale() const
     return std::min(width() / DemoStage::size.width(), height() / DemoStage::size.height());
 }
 
-void AnimatedDemoCanvas::paintEvent(QPaintEvent*)
+void AnimatedDemoCanvas::paintEvent(QPaintEvent* event)
 {
     const double scale = stageScale();
     if (scale <= 0)
         return;
     ensureCaches();
+    if (!m_shown)
+        m_shown = pictureNow();
+    const Picture picture = *m_shown;
     QPainter painter(this);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
-    // The stage starts on a whole device pixel, so the cached layers are copied without resampling.
-    const double ratio = devicePixelRatioF();
-    const QSizeF shown = DemoStage::size * scale;
-    painter.translate(std::floor((width() - shown.width()) / 2 * ratio) / ratio,
-                      std::floor((height() - shown.height()) / 2 * ratio) / ratio);
-    m_origin = painter.transform();
-    // The stage's plate stays while its contents fade between loops and scenes.
-    painter.drawPixmap(QPointF(0, 0), m_plate);
-    painter.scale(scale, scale);
-    painter.setClipRect(QRectF(QPointF(0, 0), DemoStage::size));
+    const QRegion region = event->region() & stageRect();
+    // Each rectangle on its own: a plain rectangular clip keeps the raster engine on its fast paths. Many
+    // small pieces are drawn as one, as the stage would otherwise be gone through for each.
+    constexpr int mostPieces = 6;
+    const QList<QRect> pieces = region.rectCount() > mostPieces ? QList<QRect>{region.boundingRect()}
+                                                                : QList<QRect>(region.begin(), region.end());
+    const QPointF origin = stageOrigin();
+    for (const QRect& piece : pieces) {
+        painter.save();
+        painter.setClipRect(piece);
+        m_paintArea =
+            QRectF((QPointF(piece.topLeft()) - origin) / scale, QSizeF(piece.size()) / scale).adjusted(-1, -1, 1, 1);
+        paintStage(painter, picture);
+        painter.restore();
+    }
+}
 
-    const double k = switchProgress();
+void AnimatedDemoCanvas::paintStage(QPainter& painter, const Picture& picture)
+{
+    const double scale = stageScale();
+    // The stage starts on a whole device pixel, so the cached layers are copied without resampling (and
+    // without smoothing, which would take the raster engine off its plain copying path).
+    painter.translate(stageOrigin());
+    m_origin = painter.transform();
+    // The stage's plate stays while its contents fade between loops and scenes; the rest of the time the
+    // plate and the windows on it are one picture.
+    const double k = picture.crossfade;
+    const bool settled = k >= 1 && picture.frame.global >= 1;
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawPixmap(QPointF(0, 0), settled ? m_stageAtRest : m_plate);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    painter.scale(scale, scale);
+    painter.setClipRect(QRectF(QPointF(0, 0), DemoStage::size), Qt::IntersectClip);
+
     if (k < 1) {
         Layer outgoing(painter, 1 - k);
-        drawScene(painter, m_previousScene, DemoFrame::at(m_previousScene, now() - m_previousEpoch));
-    } else {
-        m_switchStart = -1;
+        drawScene(painter, m_previousScene, picture.previousFrame, picture.previousMoment, true);
     }
     Layer incoming(painter, k);
-    drawScene(painter, m_scene, currentFrame());
+    drawScene(painter, m_scene, picture.frame, picture.moment, !settled);
 }
 
 void AnimatedDemoCanvas::ensureCaches()
@@ -338,31 +535,97 @@ void AnimatedDemoCanvas::ensureCaches()
         drawKarvoWindow(painter);
         drawDropZone(painter, 0);
     });
+    m_stageAtRest = m_plate.copy();
+    QPainter atRest(&m_stageAtRest);
+    atRest.drawPixmap(QPointF(0, 0), m_windows);
 }
 
-void AnimatedDemoCanvas::drawScene(QPainter& painter, DemoScene scene, const DemoFrame& frame)
+void AnimatedDemoCanvas::drawScene(QPainter& painter, DemoScene scene, const DemoFrame& frame, int moment,
+                                   bool withWindows)
 {
+    if (frame.global <= 0)
+        return;
     Layer stage(painter, frame.global);
-    painter.save();
-    painter.setTransform(m_origin);
-    painter.drawPixmap(QPointF(0, 0), m_windows);
-    painter.restore();
-    drawWindowStates(painter, frame);
+    if (withWindows) {
+        painter.save();
+        painter.setTransform(m_origin);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        painter.drawPixmap(QPointF(0, 0), m_windows);
+        painter.restore();
+    }
+
+    // Only the parts in the area being painted: the rest of the stage is already on screen. Every part is
+    // copied from a picture: a part at rest from the one of its look, a changing part from the one of
+    // this moment of the loop.
+    const auto part = [&](const QString& look, bool atRest, const QRectF& bounds, const DemoSprites::Draw& draw) {
+        if (!inPaintArea(bounds))
+            return;
+        const QRectF extent(QPointF(0, 0), bounds.size());
+        if (atRest)
+            m_sprites.draw(painter, look, bounds.topLeft(), extent, false, draw);
+        else
+            m_moments.draw(painter, QStringLiteral("%1#%2/%3").arg(look).arg(static_cast<int>(scene)).arg(moment),
+                           bounds.topLeft(), extent, false, draw);
+    };
+    drawWindowStates(painter, frame, part);
     if (scene == DemoScene::quickDrag) {
-        drawShiftKey(painter, frame);
-        drawRing(painter, frame);
+        part(QStringLiteral("shift"), frame.shiftActive && isOne(frame.shiftAppear), shiftKeyBounds(frame),
+             [this, &frame](QPainter& p, const QPointF&) { drawShiftKey(p, frame); });
+        const bool open = isOne(frame.radialScale) && isOne(frame.radialOpacity) &&
+                          std::all_of(frame.radialSegs.begin(), frame.radialSegs.end(), isOne);
+        if (frame.radialOpacity > 0)
+            part(QStringLiteral("ring/%1").arg(frame.radialHighlight.value_or(-1)), open, ringBounds(frame),
+                 [this, &frame](QPainter& p, const QPointF&) { drawRing(p, frame); });
     }
-    drawProgressCapsule(painter, frame);
-    for (qsizetype i = 0; i < frame.ghosts.size(); ++i) {
-        Layer ghost(painter, frame.ghostOpacities.value(i));
-        drawFileTile(painter, frame.ghosts[i], frame.dragScale, 0);
+    if (frame.hudProgress)
+        part(QStringLiteral("done"), frame.hudDone && isOne(frame.hudAppear) && isOne(*frame.hudProgress),
+             capsuleBounds(frame), [this, &frame](QPainter& p, const QPointF&) { drawProgressCapsule(p, frame); });
+
+    // The file keeps its look while it is carried, and moves: its pictures are placed to an eighth of a
+    // pixel. While it is picked up or let go it changes with each moment.
+    const bool carried = isOne(frame.lift) && isOne(frame.dragOpacity);
+    const auto tile = [&](const QString& which, const QPointF& centre, double shadow, double opacity) {
+        const QRectF bounds = tileBounds(centre, frame.dragScale);
+        if (!inPaintArea(bounds))
+            return;
+        const auto draw = [this, &frame, shadow, opacity](QPainter& p, const QPointF& at) {
+            Layer faded(p, opacity);
+            drawFileTile(p, at, frame.dragScale, shadow);
+        };
+        const QRectF extent = bounds.translated(-centre);
+        if (carried)
+            m_sprites.draw(painter,
+                           QStringLiteral("tile/%1/%2/%3").arg(frame.dragScale, 0, 'f', 5).arg(shadow).arg(opacity),
+                           centre, extent, true, draw);
+        else
+            m_moments.draw(painter, QStringLiteral("%1#%2/%3").arg(which).arg(static_cast<int>(scene)).arg(moment),
+                           centre, extent, false, draw);
+    };
+    for (qsizetype i = 0; i < frame.ghosts.size(); ++i)
+        tile(QStringLiteral("ghost%1").arg(i), frame.ghosts[i], 0, frame.ghostOpacities.value(i));
+    if (frame.dragOpacity > 0)
+        tile(QStringLiteral("file"), frame.filePos, frame.lift, frame.dragOpacity);
+
+    const QRectF pointer = pointerBounds(frame);
+    if (inPaintArea(pointer)) {
+        const auto draw = [this, &frame](QPainter& p, const QPointF& at) {
+            DemoFrame placed = frame;
+            placed.cursor = at;
+            drawPointer(p, placed);
+        };
+        const QRectF extent = pointer.translated(-frame.cursor);
+        if (frame.cursorPressed == 0 || frame.cursorPressed == 1)
+            m_sprites.draw(painter, QStringLiteral("pointer/%1").arg(frame.cursorPressed), frame.cursor, extent, true,
+                           draw);
+        else
+            m_moments.draw(painter, QStringLiteral("pointer#%1/%2").arg(static_cast<int>(scene)).arg(moment),
+                           frame.cursor, extent, false, draw);
     }
-    if (frame.dragOpacity > 0) {
-        Layer dragged(painter, frame.dragOpacity);
-        drawFileTile(painter, frame.filePos, frame.dragScale, frame.lift);
-    }
-    drawPointer(painter, frame);
-    drawCaption(painter, scene, frame);
+    // Drawn within the pill and its shadow; a change of caption redraws the room it can grow to.
+    if (inPaintArea(captionBounds()))
+        part(QStringLiteral("caption/%1/%2").arg(static_cast<int>(scene)).arg(frame.caption), frame.captionChange >= 1,
+             captionPill(scene, frame).adjusted(-4, -4, 4, 8),
+             [this, scene, &frame](QPainter& p, const QPointF&) { drawCaption(p, scene, frame); });
 }
 
 void AnimatedDemoCanvas::drawGlyph(QPainter& painter, const QString& symbol, const QPointF& centre, double side,
@@ -469,27 +732,41 @@ void AnimatedDemoCanvas::drawDropZone(QPainter& painter, double hot)
                      L("Drop files here"));
 }
 
-void AnimatedDemoCanvas::drawWindowStates(QPainter& painter, const DemoFrame& frame)
+void AnimatedDemoCanvas::drawWindowStates(QPainter& painter, const DemoFrame& frame, const Part& part)
 {
-    const StageColors colors(palette());
-    if (frame.dragOpacity > 0) {
+    // Plain shapes at a changing opacity: one picture each, copied at that opacity.
+    const auto fill = [](const QRectF& shape, double radius, const QColor& color) {
+        return [shape, radius, color](QPainter& p, const QPointF& at) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(color);
+            p.drawRoundedRect(QRectF(at, shape.size()), radius, radius);
+        };
+    };
+    const QRectF margin(-1, -1, 2, 2);
+    if (frame.dragOpacity > 0 && inPaintArea(originalCellBounds())) {
         // The original stays behind, faded towards the window, while its copy is being dragged.
         const QPointF cell = DemoStage::gridCell(DemoStage::featuredColumn, DemoStage::featuredRow);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(withAlpha(colors.base, 0.5 * frame.dragOpacity));
-        painter.drawRect(QRectF(cell.x() - 30, cell.y() - 18, 60, 52));
+        const QRectF cover(cell.x() - 30, cell.y() - 18, 60, 52);
+        Layer faded(painter, 0.5 * frame.dragOpacity);
+        m_sprites.draw(painter, QStringLiteral("cover"), cover.topLeft(),
+                       QRectF(margin.topLeft(), cover.size() + margin.size()), false,
+                       fill(cover, 0, palette().color(QPalette::Base)));
     }
-    if (frame.finderDim > 0) {
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(QColor::fromRgbF(0, 0, 0, static_cast<float>(frame.finderDim)));
-        painter.drawRoundedRect(DemoStage::fileManagerWindow(), 10, 10);
+    if (frame.finderDim > 0 && inPaintArea(DemoStage::fileManagerWindow())) {
+        const QRectF window = DemoStage::fileManagerWindow();
+        Layer dim(painter, frame.finderDim);
+        m_sprites.draw(painter, QStringLiteral("dim"), window.topLeft(),
+                       QRectF(margin.topLeft(), window.size() + margin.size()), false, fill(window, 10, Qt::black));
     }
     if (frame.dropZoneHot > 0) {
-        // The resting zone is part of the cached window: cover it, then draw the lit one.
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(colors.base);
-        painter.drawRect(DemoStage::dropZone().adjusted(-5, -5, 5, 5));
-        drawDropZone(painter, clamp01(frame.dropZoneHot));
+        const double hot = clamp01(frame.dropZoneHot);
+        part(QStringLiteral("zone"), hot >= 1, dropZoneBounds(), [this, hot](QPainter& p, const QPointF&) {
+            // The resting zone is part of the cached window: cover it, then draw the lit one.
+            p.setPen(Qt::NoPen);
+            p.setBrush(palette().color(QPalette::Base));
+            p.drawRect(DemoStage::dropZone().adjusted(-5, -5, 5, 5));
+            drawDropZone(p, hot);
+        });
     }
 }
 
@@ -648,9 +925,8 @@ void AnimatedDemoCanvas::drawProgressCapsule(QPainter& painter, const DemoFrame&
 
 void AnimatedDemoCanvas::drawPointer(QPainter& painter, const DemoFrame& frame)
 {
-    const QRectF shape(0, 0, 15, 23.75);
-    const QPointF tip = CursorShape::tip(shape);
-    const QPainterPath arrow = CursorShape::path(shape);
+    const QPointF tip = CursorShape::tip(pointerShape);
+    const QPainterPath arrow = CursorShape::path(pointerShape);
     painter.save();
     painter.translate(frame.cursor);
     // A press squeezes the arrow slightly towards its tip.
@@ -666,21 +942,40 @@ void AnimatedDemoCanvas::drawPointer(QPainter& painter, const DemoFrame& frame)
     painter.restore();
 }
 
+namespace {
+constexpr double captionBadge = 18;
+constexpr double captionPadding = 6;
+
+double captionRoom()
+{
+    return DemoStage::progressCapsule().left() - 12 - DemoStage::captionLeft - captionBadge - 3 * captionPadding;
+}
+} // namespace
+
+QRectF AnimatedDemoCanvas::captionPill(DemoScene scene, const DemoFrame& frame) const
+{
+    const QFontMetricsF metrics(stageFont(font(), 12, QFont::Medium));
+    const auto textWidth = [&](int index) {
+        return std::min(metrics.horizontalAdvance(DemoFrame::captionText(scene, index)), captionRoom());
+    };
+    // The pill's width follows the caption's from the old text to the new one.
+    const double k = clamp01(frame.captionChange);
+    const double width = textWidth(frame.previousCaption) +
+                         (textWidth(frame.caption) - textWidth(frame.previousCaption)) * k + captionBadge +
+                         3.5 * captionPadding;
+    return {DemoStage::captionLeft, DemoStage::captionTop, width, DemoStage::captionHeight};
+}
+
 void AnimatedDemoCanvas::drawCaption(QPainter& painter, DemoScene scene, const DemoFrame& frame)
 {
     const StageColors colors(palette());
     const QFont textFont = stageFont(font(), 12, QFont::Medium);
     const QFontMetricsF metrics(textFont);
-    constexpr double badge = 18;
-    constexpr double padding = 6;
-    const double room = DemoStage::progressCapsule().left() - 12 - DemoStage::captionLeft - badge - 3 * padding;
-    const auto textWidth = [&](int index) {
-        return std::min(metrics.horizontalAdvance(DemoFrame::captionText(scene, index)), room);
-    };
+    constexpr double badge = captionBadge;
+    constexpr double padding = captionPadding;
+    const double room = captionRoom();
     const double k = clamp01(frame.captionChange);
-    const double width = textWidth(frame.previousCaption) +
-                         (textWidth(frame.caption) - textWidth(frame.previousCaption)) * k + badge + 3.5 * padding;
-    const QRectF pill(DemoStage::captionLeft, DemoStage::captionTop, width, DemoStage::captionHeight);
+    const QRectF pill = captionPill(scene, frame);
     const double radius = pill.height() / 2;
     drawSoftShadow(painter, pill, radius, 0.6);
     painter.setPen(QPen(colors.line(), 0.8));

@@ -4,6 +4,7 @@ set(KARVO_ONBOARDING_DIR ${CMAKE_CURRENT_LIST_DIR})
 target_sources(karvo_ui PRIVATE
     ${KARVO_ONBOARDING_DIR}/AnimatedDemoCanvas.cpp ${KARVO_ONBOARDING_DIR}/AnimatedDemoCanvas.h
     ${KARVO_ONBOARDING_DIR}/DemoFrame.cpp ${KARVO_ONBOARDING_DIR}/DemoFrame.h
+    ${KARVO_ONBOARDING_DIR}/DemoSprites.cpp ${KARVO_ONBOARDING_DIR}/DemoSprites.h
     ${KARVO_ONBOARDING_DIR}/DemoStage.cpp ${KARVO_ONBOARDING_DIR}/DemoStage.h
     ${KARVO_ONBOARDING_DIR}/DemoStoryboard.cpp ${KARVO_ONBOARDING_DIR}/DemoStoryboard.h
     ${KARVO_ONBOARDING_DIR}/OnboardingView.cpp ${KARVO_ONBOARDING_DIR}/OnboardingView.h

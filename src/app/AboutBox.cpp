@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AboutBox.h"
 
+#include "AppIcon.h"
 #include "Localization.h"
 
-#include <QApplication>
 #include <QMessageBox>
 
 namespace karvo {
@@ -26,7 +26,7 @@ void AboutBox::show(QWidget* parent)
 {
     QMessageBox box(parent);
     box.setWindowTitle(L("About Karvo"));
-    box.setIconPixmap(QApplication::windowIcon().pixmap(64, 64));
+    box.setIconPixmap(AppIcon::current().pixmap(64, 64));
     box.setText(QStringLiteral("<b>%1</b><br>%2").arg(L("Karvo").toHtmlEscaped(), L("Version %@", version())));
     box.setInformativeText(credits());
     box.setStandardButtons(QMessageBox::Ok);

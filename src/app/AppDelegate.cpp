@@ -2,12 +2,14 @@
 #include "AppDelegate.h"
 
 #include "AboutBox.h"
+#include "AppIcon.h"
 #include "AppearanceStore.h"
 #include "BackgroundRemover.h"
 #include "DragHotkeyMonitor.h"
 #include "DragMonitor.h"
 #include "DropAlerts.h"
 #include "DropEntry.h"
+#include "FirstPaintWatcher.h"
 #include "FolderChooserPrompt.h"
 #include "LanguageStore.h"
 #include "LaunchLog.h"
@@ -115,8 +117,25 @@ void AppDelegate::launch()
                                       [self] { return self ? self->m_dragMonitor->failureSummary() : QString(); });
     quickDrag.reconcile();
     LaunchLog::write("monitor ok");
+    // The next turn after the first paint: the picture is flushed to the screen by then.
+    m_firstPaint = std::make_unique<FirstPaintWatcher>([this] {
+        QMetaObject::invokeMethod(
+            this, [this] { finishLaunch(); }, Qt::QueuedConnection);
+    });
     showMainWindow();
     LaunchLog::write("window shown");
+}
+
+void AppDelegate::finishLaunch()
+{
+    if (m_launchFinished)
+        return;
+    m_launchFinished = true;
+    m_firstPaint.reset();
+    // Looking the icon up in the icon theme reads the theme's index files; set now, it reaches the open window.
+    QApplication::setWindowIcon(AppIcon::themed());
+    if (m_statusBar)
+        m_statusBar->showIcon();
 }
 
 void AppDelegate::applyLanguage()

@@ -12,6 +12,7 @@ namespace karvo {
 
 class DragHotkeyMonitor;
 class DropEntry;
+class FirstPaintWatcher;
 class MainWindow;
 class QuitSignals;
 class StatusBarController;
@@ -25,8 +26,11 @@ public:
     explicit AppDelegate(QObject* parent = nullptr);
     ~AppDelegate() override;
 
-    // The launch sequence, with its four lines on standard error.
+    // The launch sequence, with its four lines on standard error. What the first picture of the window does not
+    // need (the window manager's icon, the tray icon) follows once the window has painted.
     void launch();
+    // That second part; runs once, on its own after the first paint or when called.
+    void finishLaunch();
 
     void showMainWindow();
     // The main window on its settings screen.
@@ -67,6 +71,8 @@ private:
     std::unique_ptr<StatusBarController> m_statusBar;
     std::unique_ptr<QuitSignals> m_signals;
     std::unique_ptr<MainWindow> m_mainWindow;
+    std::unique_ptr<FirstPaintWatcher> m_firstPaint;
+    bool m_launchFinished = false;
     std::function<bool()> m_confirmQuit;
     std::function<void()> m_terminate;
     bool m_quitting = false;

@@ -21,6 +21,10 @@ StatusBarController::StatusBarController(std::function<void()> onShowMainWindow,
     m_tray->setOnTrigger([this] { m_onShowMainWindow(); });
     m_tray->setMenuBuilder([this](QMenu& menu) { buildMenu(menu); });
     refreshToolTip();
+}
+
+void StatusBarController::showIcon()
+{
     m_tray->show();
 }
 

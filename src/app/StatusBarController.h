@@ -21,6 +21,10 @@ public:
                         std::function<void()> onQuit, QObject* parent = nullptr);
     ~StatusBarController() override;
 
+    // Puts the icon in the tray. Launch does it once the main window is on the screen: registering with the
+    // desktop's tray goes over D-Bus, and nothing in the window waits for it.
+    void showIcon();
+
     // The disabled status line under "Open Karvo"; no line while this is unset or gives an empty text.
     void setStatusLine(std::function<QString()> statusLine);
     void refreshToolTip();

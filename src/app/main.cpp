@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AppDelegate.h"
 #include "AppearanceStore.h"
+#include "FirstPaintWatcher.h"
+#include "FontConfigWarmUp.h"
 #include "LanguageStore.h"
 #include "Localization.h"
 #include "MediaBackend.h"
@@ -8,35 +10,18 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QIcon>
 #include <QLocale>
 #include <QTextStream>
 #include <QTimer>
 
 using namespace karvo;
 
-namespace {
-
-// For the start-up benchmark: one line on standard error when the first window paints, then the filter
-// removes itself.
-class FirstPaintReporter : public QObject {
-public:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint && watched->isWidgetType()) {
-            qApp->removeEventFilter(this);
-            QTextStream(stderr) << "KV: first paint" << Qt::endl;
-        }
-        return false;
-    }
-};
-
-} // namespace
-
 int main(int argc, char** argv)
 {
     // Before any media player exists: the FFmpeg backend previews everything Karvo converts.
     MediaBackend::selectDefault();
+    // Meanwhile fontconfig loads on a thread of its own; it must come after the environment is settled.
+    FontConfigWarmUp fonts;
     QApplication::setApplicationName(QStringLiteral("Karvo"));
     QApplication::setApplicationVersion(QStringLiteral(KARVO_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tessvane.Karvo"));
@@ -44,8 +29,6 @@ int main(int argc, char** argv)
     // Light, dark or the desktop's own look, in force before anything is drawn.
     AppearanceStore::shared().applyCurrent();
     QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.tessvane.Karvo"),
-                                                 QIcon(QStringLiteral(":/karvo/org.tessvane.Karvo.svg"))));
     // The stored interface language, its direction and its number format are in force before the first
     // window is made.
     QGuiApplication::setLayoutDirection(LanguageStore::shared().layoutDirection());
@@ -63,6 +46,7 @@ int main(int argc, char** argv)
         break;
     }
 
+    fonts.wait();
     AppDelegate delegate;
     QObject::connect(&instance, &SingleInstance::activated, &delegate, [&delegate](const QStringList& opened) {
         if (opened.isEmpty())
@@ -70,10 +54,11 @@ int main(int argc, char** argv)
         else
             delegate.openFiles(opened);
     });
-    // The window is made during launch, so the reporter watches every paint from before it exists.
-    FirstPaintReporter firstPaint;
+    // For the start-up benchmark: one line on standard error when the first window paints. The window is made
+    // during launch, so the watcher is there from before it exists.
+    std::unique_ptr<FirstPaintWatcher> firstPaint;
     if (qEnvironmentVariableIsSet("KARVO_REPORT_FIRST_PAINT"))
-        app.installEventFilter(&firstPaint);
+        firstPaint = std::make_unique<FirstPaintWatcher>([] { QTextStream(stderr) << "KV: first paint" << Qt::endl; });
     delegate.launch();
     if (!files.isEmpty())
         delegate.openFiles(files);

@@ -3,15 +3,7 @@
 
 namespace karvo {
 
-TrayHost::TrayHost(const QIcon& icon, QObject* parent) : QObject(parent), m_icon(icon)
-{
-    m_icon.setContextMenu(&m_menu);
-    connect(&m_menu, &QMenu::aboutToShow, this, &TrayHost::rebuildMenu);
-    connect(&m_icon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
-        if (reason == QSystemTrayIcon::Trigger && m_onTrigger)
-            m_onTrigger();
-    });
-}
+TrayHost::TrayHost(const QIcon& icon, QObject* parent) : QObject(parent), m_image(icon) {}
 
 bool TrayHost::isAvailable()
 {
@@ -20,7 +12,9 @@ bool TrayHost::isAvailable()
 
 void TrayHost::setToolTip(const QString& text)
 {
-    m_icon.setToolTip(text);
+    m_toolTip = text;
+    if (m_icon)
+        m_icon->setToolTip(text);
 }
 
 void TrayHost::setOnTrigger(std::function<void()> onTrigger)
@@ -31,19 +25,43 @@ void TrayHost::setOnTrigger(std::function<void()> onTrigger)
 void TrayHost::setMenuBuilder(MenuBuilder builder)
 {
     m_builder = std::move(builder);
-    rebuildMenu();
+    if (m_menu)
+        rebuildMenu();
 }
 
 void TrayHost::show()
 {
-    m_icon.show();
+    if (!m_icon) {
+        m_icon = std::make_unique<QSystemTrayIcon>(m_image);
+        m_icon->setToolTip(m_toolTip);
+        m_icon->setContextMenu(&menu());
+        connect(m_icon.get(), &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+            if (reason == QSystemTrayIcon::Trigger && m_onTrigger)
+                m_onTrigger();
+        });
+    }
+    m_icon->show();
+}
+
+QMenu& TrayHost::menu()
+{
+    if (!m_menu) {
+        m_menu = std::make_unique<QMenu>();
+        connect(m_menu.get(), &QMenu::aboutToShow, this, &TrayHost::rebuildMenu);
+        rebuildMenu();
+    }
+    return *m_menu;
 }
 
 void TrayHost::rebuildMenu()
 {
-    m_menu.clear();
+    if (!m_menu) {
+        menu(); // made and filled
+        return;
+    }
+    m_menu->clear();
     if (m_builder)
-        m_builder(m_menu);
+        m_builder(*m_menu);
 }
 
 } // namespace karvo

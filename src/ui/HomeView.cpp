@@ -2,6 +2,7 @@
 #include "HomeView.h"
 
 #include "ActionPicker.h"
+#include "AppIcon.h"
 #include "CardBackground.h"
 #include "DropZone.h"
 #include "HoverRowButton.h"
@@ -16,7 +17,6 @@
 #include "SystemColors.h"
 #include "Typography.h"
 
-#include <QApplication>
 #include <QGraphicsOpacityEffect>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -156,7 +156,7 @@ QWidget* HomeView::buildHeader()
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(12);
     auto* icon = new QLabel(header);
-    icon->setPixmap(QApplication::windowIcon().pixmap(56, 56));
+    icon->setPixmap(AppIcon::current().pixmap(56, 56));
     icon->setFixedSize(56, 56);
     row->addWidget(icon);
     auto* titles = new QVBoxLayout;

@@ -18,9 +18,11 @@
 #include "TrayHost.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QIcon>
 #include <QImage>
 #include <QMenu>
 #include <QMenuBar>
@@ -174,6 +176,26 @@ TEST_F(AppDelegateTest, LaunchShowsTheWindowAndOpenedFilesArriveAsAPendingDrop)
     test::waitFor([&] { return delegate.mainWindow()->pending().has_value(); }, 5000);
     ASSERT_TRUE(delegate.mainWindow()->pending());
     EXPECT_EQ(delegate.mainWindow()->pending()->paths, (QStringList{dir.filePath("a.mp4"), dir.filePath("b.mov")}));
+}
+
+TEST_F(AppDelegateTest, TheWindowManagersIconAndTheTrayIconFollowTheFirstPaint)
+{
+    ASSERT_TRUE(QApplication::windowIcon().isNull());
+    delegate.launch();
+    TrayHost& tray = delegate.statusBar()->tray();
+    // Launch itself leaves them for later: the window's first picture does not need them.
+    EXPECT_TRUE(QApplication::windowIcon().isNull());
+    EXPECT_FALSE(tray.isVisible());
+    ASSERT_TRUE(test::waitFor([&] { return !QApplication::windowIcon().isNull(); }, 10000));
+    EXPECT_TRUE(tray.isVisible());
+    // The home header drew the shipped icon meanwhile; the window icon that came later is the same picture.
+    const QImage shipped = QIcon(QStringLiteral(":/karvo/org.tessvane.Karvo.svg")).pixmap(48, 48).toImage();
+    EXPECT_FALSE(shipped.isNull());
+    EXPECT_EQ(QApplication::windowIcon().pixmap(48, 48).toImage().convertToFormat(shipped.format()), shipped);
+
+    // Once only: a later call changes nothing.
+    delegate.finishLaunch();
+    EXPECT_TRUE(tray.isVisible());
 }
 
 TEST_F(AppDelegateTest, TrayMenuIsBuiltAfreshEachTimeWithTheQuickDragLine)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "OnboardingView.h"
 
+#include "AppIcon.h"
 #include "Localization.h"
 #include "Preferences.h"
 #include "QuickDragController.h"
@@ -10,7 +11,6 @@
 #include "Typography.h"
 #include "VirtualFinderDemoView.h"
 
-#include <QApplication>
 #include <QGraphicsDropShadowEffect>
 #include <QGraphicsOpacityEffect>
 #include <QHBoxLayout>
@@ -91,7 +91,7 @@ protected:
         QPainterPath shape;
         shape.addRoundedRect(QRectF(rect()), 19, 19);
         painter.setClipPath(shape);
-        const QIcon icon = QApplication::windowIcon();
+        const QIcon icon = AppIcon::current();
         if (!icon.isNull()) {
             painter.drawPixmap(rect(), icon.pixmap(size(), devicePixelRatioF()));
             return;

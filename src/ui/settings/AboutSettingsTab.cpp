@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AboutSettingsTab.h"
 
+#include "AppIcon.h"
 #include "Localization.h"
 #include "SettingsSection.h"
 #include "Typography.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
@@ -16,9 +16,9 @@ namespace karvo {
 namespace {
 
 // The application icon on a rounded square.
-class AppIcon : public QWidget {
+class AppIconView : public QWidget {
 public:
-    explicit AppIcon(QWidget* parent) : QWidget(parent)
+    explicit AppIconView(QWidget* parent) : QWidget(parent)
     {
         setFixedSize(96, 96);
         setAccessibleName(L("Karvo"));
@@ -27,7 +27,7 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override
     {
-        const QIcon icon = QApplication::windowIcon();
+        const QIcon icon = karvo::AppIcon::current();
         if (icon.isNull())
             return;
         QPainter p(this);
@@ -54,7 +54,7 @@ AboutSettingsTab::AboutSettingsTab(const QString& version, const QString& buildI
     column->setContentsMargins(20, 36, 20, 24);
     column->setSpacing(14);
     column->addStretch(1);
-    column->addWidget(new AppIcon(this), 0, Qt::AlignHCenter);
+    column->addWidget(new AppIconView(this), 0, Qt::AlignHCenter);
 
     auto* name = new QLabel(L("Karvo"), this);
     name->setFont(Typography::font(22, QFont::Bold));

@@ -705,6 +705,10 @@
         <translation>Karvo — Klik om oop te maak; regsklik vir die kieslys</translation>
     </message>
     <message>
+        <source>Karvo&apos;s tool windows could not be loaded: %@. Reinstall Karvo.</source>
+        <translation>Karvo se hulpmiddelvensters kon nie gelaai word nie: %@. Installeer Karvo weer.</translation>
+    </message>
+    <message>
         <source>Keep Working</source>
         <translation>Werk voort</translation>
     </message>
@@ -1135,6 +1139,10 @@
     <message>
         <source>This video can&apos;t be previewed.</source>
         <translation>Geen voorskou van hierdie video is moontlik nie.</translation>
+    </message>
+    <message>
+        <source>Tool windows unavailable</source>
+        <translation>Hulpmiddelvensters nie beskikbaar nie</translation>
     </message>
     <message>
         <source>Tools</source>

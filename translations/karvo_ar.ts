@@ -733,6 +733,10 @@
         <translation>Karvo — انقر للفتح، وانقر بالزر الأيمن لعرض القائمة</translation>
     </message>
     <message>
+        <source>Karvo&apos;s tool windows could not be loaded: %@. Reinstall Karvo.</source>
+        <translation>تعذّر تحميل نوافذ أدوات Karvo: %@. أعد تثبيت Karvo.</translation>
+    </message>
+    <message>
         <source>Keep Working</source>
         <translation>متابعة العمل</translation>
     </message>
@@ -1163,6 +1167,10 @@
     <message>
         <source>This video can&apos;t be previewed.</source>
         <translation>تعذّرت معاينة هذا الفيديو.</translation>
+    </message>
+    <message>
+        <source>Tool windows unavailable</source>
+        <translation>نوافذ الأدوات غير متاحة</translation>
     </message>
     <message>
         <source>Tools</source>

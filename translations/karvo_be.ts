@@ -712,6 +712,10 @@
         <translation>Karvo — пстрыкніце, каб адкрыць; пстрыкніце правай кнопкай, каб адкрыць меню</translation>
     </message>
     <message>
+        <source>Karvo&apos;s tool windows could not be loaded: %@. Reinstall Karvo.</source>
+        <translation>Не ўдалося загрузіць вокны інструментаў Karvo: %@. Пераўсталюйце Karvo.</translation>
+    </message>
+    <message>
         <source>Keep Working</source>
         <translation>Працягнуць працу</translation>
     </message>
@@ -1142,6 +1146,10 @@
     <message>
         <source>This video can&apos;t be previewed.</source>
         <translation>Гэта відэа нельга праглядзець.</translation>
+    </message>
+    <message>
+        <source>Tool windows unavailable</source>
+        <translation>Вокны інструментаў недаступныя</translation>
     </message>
     <message>
         <source>Tools</source>

@@ -705,6 +705,10 @@
         <translation>Karvo — খুলতে ক্লিক করুন; মেনুর জন্য ডান-ক্লিক করুন</translation>
     </message>
     <message>
+        <source>Karvo&apos;s tool windows could not be loaded: %@. Reinstall Karvo.</source>
+        <translation>Karvo-র টুল উইন্ডো লোড করা যায়নি: %@। Karvo আবার ইনস্টল করুন।</translation>
+    </message>
+    <message>
         <source>Keep Working</source>
         <translation>কাজ চালিয়ে যান</translation>
     </message>
@@ -1135,6 +1139,10 @@
     <message>
         <source>This video can&apos;t be previewed.</source>
         <translation>এই ভিডিওটির প্রিভিউ দেখানো যাচ্ছে না।</translation>
+    </message>
+    <message>
+        <source>Tool windows unavailable</source>
+        <translation>টুল উইন্ডো পাওয়া যাচ্ছে না</translation>
     </message>
     <message>
         <source>Tools</source>

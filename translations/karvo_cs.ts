@@ -712,6 +712,10 @@
         <translation>Karvo — kliknutím otevřete, pravým tlačítkem zobrazíte nabídku</translation>
     </message>
     <message>
+        <source>Karvo&apos;s tool windows could not be loaded: %@. Reinstall Karvo.</source>
+        <translation>Okna nástrojů Karvo se nepodařilo načíst: %@. Nainstalujte Karvo znovu.</translation>
+    </message>
+    <message>
         <source>Keep Working</source>
         <translation>Pokračovat v práci</translation>
     </message>
@@ -1142,6 +1146,10 @@
     <message>
         <source>This video can&apos;t be previewed.</source>
         <translation>Náhled tohoto videa nelze zobrazit.</translation>
+    </message>
+    <message>
+        <source>Tool windows unavailable</source>
+        <translation>Okna nástrojů nejsou k dispozici</translation>
     </message>
     <message>
         <source>Tools</source>

@@ -705,6 +705,10 @@
         <translation>Karvo – Klicken zum Öffnen, Rechtsklick für das Menü</translation>
     </message>
     <message>
+        <source>Karvo&apos;s tool windows could not be loaded: %@. Reinstall Karvo.</source>
+        <translation>Die Werkzeugfenster von Karvo konnten nicht geladen werden: %@. Installieren Sie Karvo neu.</translation>
+    </message>
+    <message>
         <source>Keep Working</source>
         <translation>Weiterarbeiten</translation>
     </message>
@@ -1135,6 +1139,10 @@
     <message>
         <source>This video can&apos;t be previewed.</source>
         <translation>Für dieses Video ist keine Vorschau möglich.</translation>
+    </message>
+    <message>
+        <source>Tool windows unavailable</source>
+        <translation>Werkzeugfenster nicht verfügbar</translation>
     </message>
     <message>
         <source>Tools</source>

@@ -705,6 +705,10 @@
         <translation>Karvo — Haga clic para abrir; clic derecho para ver el menú</translation>
     </message>
     <message>
+        <source>Karvo&apos;s tool windows could not be loaded: %@. Reinstall Karvo.</source>
+        <translation>No se pudieron cargar las ventanas de herramientas de Karvo: %@. Reinstale Karvo.</translation>
+    </message>
+    <message>
         <source>Keep Working</source>
         <translation>Seguir trabajando</translation>
     </message>
@@ -1135,6 +1139,10 @@
     <message>
         <source>This video can&apos;t be previewed.</source>
         <translation>No se puede mostrar la vista previa de este vídeo.</translation>
+    </message>
+    <message>
+        <source>Tool windows unavailable</source>
+        <translation>Ventanas de herramientas no disponibles</translation>
     </message>
     <message>
         <source>Tools</source>

@@ -698,6 +698,10 @@
         <translation>Karvo — برای باز کردن کلیک کنید؛ برای منو کلیک راست کنید</translation>
     </message>
     <message>
+        <source>Karvo&apos;s tool windows could not be loaded: %@. Reinstall Karvo.</source>
+        <translation>پنجره‌های ابزار Karvo بارگذاری نشد: %@. Karvo را دوباره نصب کنید.</translation>
+    </message>
+    <message>
         <source>Keep Working</source>
         <translation>ادامه کار</translation>
     </message>
@@ -1128,6 +1132,10 @@
     <message>
         <source>This video can&apos;t be previewed.</source>
         <translation>پیش‌نمایش این ویدیو ممکن نیست.</translation>
+    </message>
+    <message>
+        <source>Tool windows unavailable</source>
+        <translation>پنجره‌های ابزار در دسترس نیست</translation>
     </message>
     <message>
         <source>Tools</source>

@@ -705,6 +705,10 @@
         <translation>Karvo — Cliquez pour ouvrir ; clic droit pour le menu</translation>
     </message>
     <message>
+        <source>Karvo&apos;s tool windows could not be loaded: %@. Reinstall Karvo.</source>
+        <translation>Les fenêtres d&apos;outils de Karvo n&apos;ont pas pu être chargées : %@. Réinstallez Karvo.</translation>
+    </message>
+    <message>
         <source>Keep Working</source>
         <translation>Continuer le travail</translation>
     </message>
@@ -1135,6 +1139,10 @@
     <message>
         <source>This video can&apos;t be previewed.</source>
         <translation>Impossible d&apos;afficher l&apos;aperçu de cette vidéo.</translation>
+    </message>
+    <message>
+        <source>Tool windows unavailable</source>
+        <translation>Fenêtres d&apos;outils indisponibles</translation>
     </message>
     <message>
         <source>Tools</source>

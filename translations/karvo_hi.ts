@@ -705,6 +705,10 @@
         <translation>Karvo — खोलने के लिए क्लिक करें; मेनू के लिए राइट-क्लिक करें</translation>
     </message>
     <message>
+        <source>Karvo&apos;s tool windows could not be loaded: %@. Reinstall Karvo.</source>
+        <translation>Karvo की टूल विंडो लोड नहीं हो सकीं: %@। Karvo फिर से इंस्टॉल करें।</translation>
+    </message>
+    <message>
         <source>Keep Working</source>
         <translation>काम जारी रखें</translation>
     </message>
@@ -1135,6 +1139,10 @@
     <message>
         <source>This video can&apos;t be previewed.</source>
         <translation>इस वीडियो का पूर्वावलोकन नहीं किया जा सकता।</translation>
+    </message>
+    <message>
+        <source>Tool windows unavailable</source>
+        <translation>टूल विंडो उपलब्ध नहीं</translation>
     </message>
     <message>
         <source>Tools</source>

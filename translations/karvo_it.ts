@@ -705,6 +705,10 @@
         <translation>Karvo — Clic per aprire; clic destro per il menu</translation>
     </message>
     <message>
+        <source>Karvo&apos;s tool windows could not be loaded: %@. Reinstall Karvo.</source>
+        <translation>Impossibile caricare le finestre degli strumenti di Karvo: %@. Reinstalla Karvo.</translation>
+    </message>
+    <message>
         <source>Keep Working</source>
         <translation>Continua a lavorare</translation>
     </message>
@@ -1135,6 +1139,10 @@
     <message>
         <source>This video can&apos;t be previewed.</source>
         <translation>Impossibile mostrare l&apos;anteprima di questo video.</translation>
+    </message>
+    <message>
+        <source>Tool windows unavailable</source>
+        <translation>Finestre degli strumenti non disponibili</translation>
     </message>
     <message>
         <source>Tools</source>

@@ -698,6 +698,10 @@
         <translation>Karvo — クリックで開く、右クリックでメニュー</translation>
     </message>
     <message>
+        <source>Karvo&apos;s tool windows could not be loaded: %@. Reinstall Karvo.</source>
+        <translation>Karvo のツールウィンドウを読み込めませんでした: %@。Karvo を再インストールしてください。</translation>
+    </message>
+    <message>
         <source>Keep Working</source>
         <translation>作業を続ける</translation>
     </message>
@@ -1128,6 +1132,10 @@
     <message>
         <source>This video can&apos;t be previewed.</source>
         <translation>この動画はプレビューできません。</translation>
+    </message>
+    <message>
+        <source>Tool windows unavailable</source>
+        <translation>ツールウィンドウを利用できません</translation>
     </message>
     <message>
         <source>Tools</source>

@@ -698,6 +698,10 @@
         <translation>Karvo — 클릭하여 열기, 오른쪽 클릭하여 메뉴 보기</translation>
     </message>
     <message>
+        <source>Karvo&apos;s tool windows could not be loaded: %@. Reinstall Karvo.</source>
+        <translation>Karvo의 도구 창을 불러올 수 없습니다: %@. Karvo를 다시 설치하세요.</translation>
+    </message>
+    <message>
         <source>Keep Working</source>
         <translation>계속 작업</translation>
     </message>
@@ -1128,6 +1132,10 @@
     <message>
         <source>This video can&apos;t be previewed.</source>
         <translation>이 동영상은 미리 볼 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Tool windows unavailable</source>
+        <translation>도구 창을 사용할 수 없음</translation>
     </message>
     <message>
         <source>Tools</source>

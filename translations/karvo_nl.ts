@@ -705,6 +705,10 @@
         <translation>Karvo — Klik om te openen; rechtsklik voor het menu</translation>
     </message>
     <message>
+        <source>Karvo&apos;s tool windows could not be loaded: %@. Reinstall Karvo.</source>
+        <translation>De hulpmiddelvensters van Karvo konden niet worden geladen: %@. Installeer Karvo opnieuw.</translation>
+    </message>
+    <message>
         <source>Keep Working</source>
         <translation>Doorwerken</translation>
     </message>
@@ -1135,6 +1139,10 @@
     <message>
         <source>This video can&apos;t be previewed.</source>
         <translation>Van deze video kan geen voorbeeld worden getoond.</translation>
+    </message>
+    <message>
+        <source>Tool windows unavailable</source>
+        <translation>Hulpmiddelvensters niet beschikbaar</translation>
     </message>
     <message>
         <source>Tools</source>

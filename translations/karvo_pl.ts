@@ -712,6 +712,10 @@
         <translation>Karvo — Kliknij, aby otworzyć; kliknij prawym przyciskiem, aby wyświetlić menu</translation>
     </message>
     <message>
+        <source>Karvo&apos;s tool windows could not be loaded: %@. Reinstall Karvo.</source>
+        <translation>Nie udało się wczytać okien narzędzi Karvo: %@. Zainstaluj Karvo ponownie.</translation>
+    </message>
+    <message>
         <source>Keep Working</source>
         <translation>Kontynuuj pracę</translation>
     </message>
@@ -1142,6 +1146,10 @@
     <message>
         <source>This video can&apos;t be previewed.</source>
         <translation>Nie można wyświetlić podglądu tego wideo.</translation>
+    </message>
+    <message>
+        <source>Tool windows unavailable</source>
+        <translation>Okna narzędzi są niedostępne</translation>
     </message>
     <message>
         <source>Tools</source>

@@ -705,6 +705,10 @@
         <translation>Karvo — Clique para abrir; clique com o botão direito para ver o menu</translation>
     </message>
     <message>
+        <source>Karvo&apos;s tool windows could not be loaded: %@. Reinstall Karvo.</source>
+        <translation>Não foi possível carregar as janelas de ferramentas do Karvo: %@. Reinstale o Karvo.</translation>
+    </message>
+    <message>
         <source>Keep Working</source>
         <translation>Continuar trabalhando</translation>
     </message>
@@ -1135,6 +1139,10 @@
     <message>
         <source>This video can&apos;t be previewed.</source>
         <translation>Não é possível pré-visualizar este vídeo.</translation>
+    </message>
+    <message>
+        <source>Tool windows unavailable</source>
+        <translation>Janelas de ferramentas indisponíveis</translation>
     </message>
     <message>
         <source>Tools</source>

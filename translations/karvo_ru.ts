@@ -712,6 +712,10 @@
         <translation>Karvo — щелчок открывает окно, правый щелчок — меню</translation>
     </message>
     <message>
+        <source>Karvo&apos;s tool windows could not be loaded: %@. Reinstall Karvo.</source>
+        <translation>Не удалось загрузить окна инструментов Karvo: %@. Переустановите Karvo.</translation>
+    </message>
+    <message>
         <source>Keep Working</source>
         <translation>Продолжить работу</translation>
     </message>
@@ -1142,6 +1146,10 @@
     <message>
         <source>This video can&apos;t be previewed.</source>
         <translation>Предпросмотр этого видео недоступен.</translation>
+    </message>
+    <message>
+        <source>Tool windows unavailable</source>
+        <translation>Окна инструментов недоступны</translation>
     </message>
     <message>
         <source>Tools</source>

@@ -712,6 +712,10 @@
         <translation>Karvo — kliknutím otvoríte, pravým tlačidlom zobrazíte ponuku</translation>
     </message>
     <message>
+        <source>Karvo&apos;s tool windows could not be loaded: %@. Reinstall Karvo.</source>
+        <translation>Okná nástrojov Karvo sa nepodarilo načítať: %@. Nainštalujte Karvo znova.</translation>
+    </message>
+    <message>
         <source>Keep Working</source>
         <translation>Pokračovať v práci</translation>
     </message>
@@ -1142,6 +1146,10 @@
     <message>
         <source>This video can&apos;t be previewed.</source>
         <translation>Náhľad tohto videa nie je možné zobraziť.</translation>
+    </message>
+    <message>
+        <source>Tool windows unavailable</source>
+        <translation>Okná nástrojov nie sú k dispozícii</translation>
     </message>
     <message>
         <source>Tools</source>

@@ -705,6 +705,10 @@
         <translation>Karvo — Klicka för att öppna; högerklicka för menyn</translation>
     </message>
     <message>
+        <source>Karvo&apos;s tool windows could not be loaded: %@. Reinstall Karvo.</source>
+        <translation>Karvos verktygsfönster kunde inte läsas in: %@. Installera om Karvo.</translation>
+    </message>
+    <message>
         <source>Keep Working</source>
         <translation>Fortsätt arbeta</translation>
     </message>
@@ -1135,6 +1139,10 @@
     <message>
         <source>This video can&apos;t be previewed.</source>
         <translation>Den här videon kan inte förhandsvisas.</translation>
+    </message>
+    <message>
+        <source>Tool windows unavailable</source>
+        <translation>Verktygsfönster är inte tillgängliga</translation>
     </message>
     <message>
         <source>Tools</source>

@@ -712,6 +712,10 @@
         <translation>Karvo — клацніть, щоб відкрити; клацніть правою кнопкою, щоб відкрити меню</translation>
     </message>
     <message>
+        <source>Karvo&apos;s tool windows could not be loaded: %@. Reinstall Karvo.</source>
+        <translation>Не вдалося завантажити вікна інструментів Karvo: %@. Перевстановіть Karvo.</translation>
+    </message>
+    <message>
         <source>Keep Working</source>
         <translation>Продовжити роботу</translation>
     </message>
@@ -1142,6 +1146,10 @@
     <message>
         <source>This video can&apos;t be previewed.</source>
         <translation>Це відео не можна переглянути.</translation>
+    </message>
+    <message>
+        <source>Tool windows unavailable</source>
+        <translation>Вікна інструментів недоступні</translation>
     </message>
     <message>
         <source>Tools</source>

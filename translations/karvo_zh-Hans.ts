@@ -698,6 +698,10 @@
         <translation>Karvo — 单击打开；右键单击显示菜单</translation>
     </message>
     <message>
+        <source>Karvo&apos;s tool windows could not be loaded: %@. Reinstall Karvo.</source>
+        <translation>无法加载 Karvo 的工具窗口：%@。请重新安装 Karvo。</translation>
+    </message>
+    <message>
         <source>Keep Working</source>
         <translation>继续工作</translation>
     </message>
@@ -1128,6 +1132,10 @@
     <message>
         <source>This video can&apos;t be previewed.</source>
         <translation>无法预览此视频。</translation>
+    </message>
+    <message>
+        <source>Tool windows unavailable</source>
+        <translation>工具窗口不可用</translation>
     </message>
     <message>
         <source>Tools</source>

@@ -24,8 +24,8 @@
 #include "SettingsDefaults.h"
 #include "StatusBarController.h"
 #include "TaskManager.h"
-#include "ToolWindowPresenter.h"
 #include "ToolWindows.h"
+#include "ToolWindowsLoader.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -73,7 +73,8 @@ AppDelegate::AppDelegate(QObject* parent)
         services.reload = [] {
             ProgressHook::reload();
         };
-        ToolWindows::shared().setPresenter(std::make_shared<ToolWindowPresenter>(services));
+        // The windows, their video preview and Qt Multimedia load with the first tool window.
+        ToolWindows::shared().setPresenter(std::make_shared<ToolWindowsLoader>(services));
     }
 }
 

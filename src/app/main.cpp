@@ -7,6 +7,7 @@
 #include "Localization.h"
 #include "MediaBackend.h"
 #include "SingleInstance.h"
+#include "ToolWindowsModule.h"
 
 #include <QApplication>
 #include <QDir>
@@ -18,7 +19,8 @@ using namespace karvo;
 
 int main(int argc, char** argv)
 {
-    // Before any media player exists: the FFmpeg backend previews everything Karvo converts.
+    // Before any media player exists (they come with the tool windows module), while the program is still
+    // alone: the FFmpeg backend previews everything Karvo converts.
     MediaBackend::selectDefault();
     // Meanwhile fontconfig loads on a thread of its own; it must come after the environment is settled.
     FontConfigWarmUp fonts;
@@ -62,6 +64,13 @@ int main(int argc, char** argv)
     delegate.launch();
     if (!files.isEmpty())
         delegate.openFiles(files);
+    // For start-up checks: the tool windows module, loaded the way the first tool window loads it.
+    if (qEnvironmentVariableIsSet("KARVO_LOAD_TOOL_WINDOWS")) {
+        const ToolWindowsModule::Loaded loaded = ToolWindowsModule::load();
+        QTextStream(stderr) << (loaded.functions ? QStringLiteral("KV: tool windows loaded")
+                                                 : QStringLiteral("KV: tool windows not loaded: ") + loaded.error)
+                            << Qt::endl;
+    }
     // For start-up checks: a full launch, then an orderly quit.
     if (qEnvironmentVariableIsSet("KARVO_QUIT_AFTER_LAUNCH"))
         QTimer::singleShot(0, &delegate, [&delegate] { delegate.quitWithoutAsking(); });

@@ -376,6 +376,30 @@ TEST(KarvoProcess, StartsWithoutTheImageLibraries)
     EXPECT_FALSE(headers.contains("libopencv"));
 }
 
+// Nor Qt Multimedia: the tool windows and their video preview bring it, from a module loaded with the first
+// tool window, which must find everything else it uses in the program itself.
+TEST(KarvoProcess, StartsWithoutQtMultimediaAndLoadsItWithTheToolWindows)
+{
+    const QByteArray headers =
+        test::TestMedia::run(QStringLiteral("objdump"), {"-p", QStringLiteral(KARVO_EXECUTABLE)});
+    ASSERT_TRUE(headers.contains("NEEDED"));
+    EXPECT_FALSE(headers.contains("libQt6Multimedia"));
+    EXPECT_FALSE(headers.contains("libpulse"));
+    EXPECT_TRUE(test::TestMedia::run(QStringLiteral("objdump"), {"-p", QStringLiteral(KARVO_TOOLWINDOWS_MODULE)})
+                    .contains("libQt6Multimedia"));
+
+    QProcess karvo;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("KARVO_QUIT_AFTER_LAUNCH"), QStringLiteral("1"));
+    env.insert(QStringLiteral("KARVO_LOAD_TOOL_WINDOWS"), QStringLiteral("1"));
+    karvo.setProcessEnvironment(env);
+    karvo.start(kKarvo, {});
+    ASSERT_TRUE(karvo.waitForFinished(30000));
+    EXPECT_EQ(karvo.exitCode(), 0);
+    const QByteArray errors = karvo.readAllStandardError();
+    EXPECT_EQ(launchLines(errors), kLaunchLines + QStringList{"KV: tool windows loaded"}) << errors.toStdString();
+}
+
 TEST(DesktopEntry, ValidatesAndNamesEveryKindOfMedia)
 {
     QProcess validate;

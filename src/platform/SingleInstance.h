@@ -1,18 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QHash>
-#include <QLocalServer>
 #include <QObject>
 #include <QStringList>
+#include <map>
+#include <memory>
+#include <optional>
 
-class QLocalSocket;
+class QSocketNotifier;
 
 namespace karvo {
 
 // One Karvo per user. The first start listens on a local socket; a later start hands its files (or,
 // without files, a request to show the window) to the running instance and exits. A socket left behind
-// by an instance that crashed is recognised by nobody answering on it, and replaced.
+// by an instance that crashed is recognised by nobody answering on it, and replaced. The socket is a plain
+// Unix-domain stream socket (what QLocalServer makes on Linux, without the networking library it needs,
+// which would be loaded at every start for this alone); requests are one JSON line, answered "ok".
 class SingleInstance : public QObject {
     Q_OBJECT
 
@@ -26,9 +29,13 @@ public:
     // "org.tessvane.Karvo-<uid>", inside $XDG_RUNTIME_DIR when it is set (a folder only the user can
     // enter), otherwise in the temporary folder.
     static QString socketName();
+    // The socket's path: `name` itself when absolute, otherwise inside the temporary folder.
+    static QString socketPath(const QString& name);
 
     explicit SingleInstance(QString name = socketName(), QObject* parent = nullptr);
     ~SingleInstance() override;
+    SingleInstance(const SingleInstance&) = delete;
+    SingleInstance& operator=(const SingleInstance&) = delete;
 
     // Becomes the running instance, or hands `files` (absolute paths) to it, waiting at most
     // `timeoutMs` for its answer.
@@ -49,13 +56,22 @@ signals:
     void activated(const QStringList& files);
 
 private:
-    bool listen();
+    struct Client {
+        int fd = -1;
+        QByteArray buffer;
+        std::unique_ptr<QSocketNotifier> notifier;
+        ~Client();
+    };
+    enum class Listen { listening, inUse, failed };
+
+    Listen listen();
     void accept();
-    void readFrom(QLocalSocket* socket);
+    void readFrom(int fd);
 
     const QString m_name;
-    QHash<QLocalSocket*, QByteArray> m_buffers; // before the server, whose sockets refer to it
-    QLocalServer m_server;
+    int m_listener = -1;
+    std::unique_ptr<QSocketNotifier> m_accepting;
+    std::map<int, std::unique_ptr<Client>> m_clients;
 };
 
 } // namespace karvo

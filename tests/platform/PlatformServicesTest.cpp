@@ -7,10 +7,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <atomic>
 #include <csignal>
+#include <cstring>
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <thread>
@@ -106,6 +109,72 @@ TEST(SingleInstance, ASocketLeftByACrashedInstanceDoesNotStopTheNextStart)
     EXPECT_TRUE(onOtherThread([] { return SingleInstance::forward(SingleInstance::socketName(), {}, 5000); }));
     test::waitFor([&] { return activated; }, 5000);
     EXPECT_TRUE(activated);
+}
+
+TEST(SingleInstance, OnlyTheUserMayConnectAndTheSocketGoesWithTheInstance)
+{
+    // A bare name lives in the temporary folder, which others share.
+    const QString name = QStringLiteral("karvo-test-%1").arg(::getpid());
+    const QString path = SingleInstance::socketPath(name);
+    EXPECT_EQ(path, QDir(QDir::tempPath()).filePath(name));
+    {
+        SingleInstance instance(name);
+        ASSERT_EQ(instance.start({}), SingleInstance::Role::primary);
+        EXPECT_EQ(QFileInfo(path).permissions() & (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther |
+                                                   QFile::WriteOther | QFile::ExeGroup | QFile::ExeOther),
+                  QFile::Permissions());
+        // A second instance under the same name hands over instead of listening too.
+        SingleInstance second(name);
+        bool forwarded = false;
+        QObject::connect(&instance, &SingleInstance::activated, [&] { forwarded = true; });
+        EXPECT_TRUE(onOtherThread(
+            [&] { return second.start({QStringLiteral("/x.mp4")}, 5000) == SingleInstance::Role::forwarded; }));
+        test::waitFor([&] { return forwarded; }, 5000);
+        EXPECT_TRUE(forwarded);
+    }
+    EXPECT_FALSE(QFileInfo::exists(path));
+}
+
+TEST(SingleInstance, ABrokenOrSilentCallerDoesNotStopTheNextOne)
+{
+    SingleInstance first;
+    ASSERT_EQ(first.start({}), SingleInstance::Role::primary);
+    QList<QStringList> received;
+    QObject::connect(&first, &SingleInstance::activated, [&](const QStringList& files) { received << files; });
+
+    const QByteArray path = QFile::encodeName(SingleInstance::socketName());
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, path.constData(), static_cast<std::size_t>(path.size()));
+    const auto connected = [&] {
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        EXPECT_EQ(::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+        return fd;
+    };
+    // One that stays connected and says nothing, one that sends half a request and leaves, one that sends
+    // something that is not a request.
+    const int silent = connected();
+    const int half = connected();
+    ASSERT_EQ(::write(half, "{\"files\":[\"/a", 13), 13);
+    ::close(half);
+    const int wrong = connected();
+    ASSERT_EQ(::write(wrong, "hello\n", 6), 6);
+    // The instance serves them on this thread's event loop: wait for its verdict on the last one.
+    ASSERT_TRUE(test::waitFor(
+        [&] {
+            pollfd ready{wrong, POLLIN, 0};
+            return ::poll(&ready, 1, 0) == 1;
+        },
+        5000));
+    char answer[8] = {};
+    EXPECT_EQ(::read(wrong, answer, sizeof answer), 0); // closed without "ok"
+    ::close(wrong);
+
+    const QStringList files{QStringLiteral("/media/clip.mov")};
+    EXPECT_TRUE(onOtherThread([&] { return SingleInstance::forward(SingleInstance::socketName(), files, 5000); }));
+    test::waitFor([&] { return !received.isEmpty(); }, 5000);
+    EXPECT_EQ(received, QList<QStringList>{files});
+    ::close(silent);
 }
 
 TEST(SingleInstance, FailsWhereNoSocketCanBeMade)

@@ -18,8 +18,10 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QVBoxLayout>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -602,6 +604,30 @@ TEST(VirtualFinderDemoView, ReducedMotionShowsTheStoryboardAndNothingMoves)
         EXPECT_TRUE(view.showsStoryboard());
         EXPECT_FALSE(view.canvas()->isTicking());
     }
+}
+
+// GNOME's switch, read through GIO as the program loads it: a schema of the test's own whose default turns
+// animations off, with GSettings' in-memory backend so nothing of the machine's settings is read or written.
+TEST(ReducedMotion, GnomesAnimationSwitchIsReadThroughGio)
+{
+    QTemporaryDir schemas;
+    ASSERT_TRUE(schemas.isValid());
+    QFile schema(schemas.filePath(QStringLiteral("org.gnome.desktop.interface.gschema.xml")));
+    ASSERT_TRUE(schema.open(QIODevice::WriteOnly));
+    schema.write(R"(<schemalist>
+  <schema id="org.gnome.desktop.interface" path="/org/gnome/desktop/interface/">
+    <key name="enable-animations" type="b"><default>false</default></key>
+  </schema>
+</schemalist>
+)");
+    schema.close();
+    ASSERT_EQ(QProcess::execute(QStringLiteral("glib-compile-schemas"), {schemas.path()}), 0);
+    // GIO reads these when it is first loaded, which is at the first question.
+    qputenv("GSETTINGS_SCHEMA_DIR", QFile::encodeName(schemas.path()));
+    qputenv("GSETTINGS_BACKEND", "memory");
+    qputenv("XDG_DATA_DIRS", QFile::encodeName(schemas.path()));
+    EXPECT_EQ(ReducedMotion::gnomeAnimationsEnabled(), false);
+    EXPECT_TRUE(ReducedMotion::enabled());
 }
 
 TEST(ReducedMotion, KdeInstantAnimationsCountAsReducedMotion)

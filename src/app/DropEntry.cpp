@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DropEntry.h"
 
+#include "BackgroundPool.h"
 #include "DropAlerts.h"
 #include "MediaExtensions.h"
 #include "MediaProbe.h"
@@ -85,7 +86,7 @@ void DropEntry::planOffMain(const QStringList& paths, const RadialAction& action
 {
     ++m_inFlight;
     QPointer<DropEntry> self(this);
-    QThreadPool::globalInstance()->start([self, paths, action, probe = m_probe, cancelled = m_cancelled] {
+    BackgroundPool::shared().start([self, paths, action, probe = m_probe, cancelled = m_cancelled] {
         QList<DropPlan> plans;
         if (!cancelled->load())
             plans = DropIntake::plan(paths, action, probe);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PreviewWorker.h"
 
+#include "BackgroundPool.h"
+
 #include <QThreadPool>
 #include <map>
 #include <mutex>
@@ -40,7 +42,7 @@ void PreviewWorker::submit(int lane, Work work)
     if (slot.running)
         return;
     slot.running = true;
-    QThreadPool::globalInstance()->start([state = m_state, lane] { drain(state, lane); });
+    BackgroundPool::shared().start([state = m_state, lane] { drain(state, lane); });
 }
 
 void PreviewWorker::drain(const std::shared_ptr<State>& state, int lane)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ImagePreview.h"
 
+#include "BackgroundPool.h"
 #include "ImagePreviewLoader.h"
 
 #include <QCoreApplication>
@@ -20,7 +21,7 @@ ImagePreview::ImagePreview(const QString& path, QWidget* parent) : QWidget(paren
     setSizePolicy(policy);
 
     QPointer<ImagePreview> self(this);
-    QThreadPool::globalInstance()->start([self, path] {
+    BackgroundPool::shared().start([self, path] {
         const QImage image = ImagePreviewLoader::load(path, decodeBox);
         // The window may have closed meanwhile; the pointer is only read back on the main thread.
         QMetaObject::invokeMethod(

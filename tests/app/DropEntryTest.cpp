@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DropEntry.h"
 
+#include "BackgroundPool.h"
 #include "DropAlerts.h"
 #include "EventLoop.h"
 #include "MediaProbe.h"
@@ -8,6 +9,7 @@
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <QThreadPool>
 #include <condition_variable>
 #include <gtest/gtest.h>
 #include <mutex>
@@ -155,6 +157,39 @@ TEST(DropEntry, ImagesComeFirstWhateverTheVideosProbeTakes)
     ASSERT_EQ(recorded.enqueues.size(), 3);
     EXPECT_TRUE(recorded.enqueues[2].info.has_value()); // the probe's result travels with the task
     EXPECT_TRUE(recorded.errors.isEmpty());
+}
+
+// Qt's raster painting hands parts of large fills to Qt's global thread pool and waits for them: probes must
+// run elsewhere, or two slow ones would stop the window's painting until they ended.
+TEST(DropEntry, ProbesRunOffQtsGlobalThreadPool)
+{
+    QThreadPool& qtPool = *QThreadPool::globalInstance();
+    {
+        auto gate = std::make_shared<GatedProbe>();
+        DropEntry entry([gate](const QString& path) { return (*gate)(path); });
+        Recorded recorded;
+        entry.setSink(recorded.sink());
+        entry.routeDrop({test::TestMedia::clip(1.0), test::TestMedia::silentVideo()},
+                        RadialAction::format(OutputFormat::mkv));
+        ASSERT_TRUE(test::waitFor([&] { return BackgroundPool::shared().activeThreadCount() == 2; }, 10000));
+        EXPECT_EQ(qtPool.activeThreadCount(), 0);
+        gate->open();
+        ASSERT_TRUE(test::waitFor([&] { return entry.inFlight() == 0; }, 60000));
+        EXPECT_EQ(recorded.enqueues.size(), 2);
+    }
+    // And the other way round: with every thread of Qt's pool taken, a drop is still planned.
+    GatedProbe held;
+    for (int i = 0; i < qtPool.maxThreadCount(); ++i)
+        qtPool.start([&held] { held(QString()); });
+    DropEntry entry;
+    Recorded recorded;
+    entry.setSink(recorded.sink());
+    entry.routeDrop({test::TestMedia::clip(1.0)}, RadialAction::format(OutputFormat::mkv));
+    const bool planned = test::waitFor([&] { return entry.inFlight() == 0; }, 60000);
+    held.open();
+    qtPool.waitForDone();
+    EXPECT_TRUE(planned);
+    EXPECT_EQ(recorded.enqueues.size(), 1);
 }
 
 TEST(DropEntry, ABatchToolIsPlannedOnceForAllItsFiles)

@@ -1,11 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PreviewSource.h"
 
+#include "BackgroundPool.h"
+#include "EventLoop.h"
+#include "PreviewWorker.h"
 #include "TestMedia.h"
 
 #include <QFile>
 #include <QJsonDocument>
 #include <QTemporaryDir>
+#include <QThread>
+#include <QThreadPool>
+#include <atomic>
+#include <future>
 #include <gtest/gtest.h>
 
 using namespace karvo;
@@ -90,4 +97,30 @@ TEST(PreviewSource, ProbesRealFiles)
     noise.close();
     EXPECT_FALSE(PreviewSource::probe(noise.fileName()).has_value());
     EXPECT_FALSE(PreviewSource::probe(dir.filePath("missing.mp4")).has_value());
+}
+
+// Preview decoding runs on Karvo's own threads, never on Qt's global pool, which the painter needs.
+TEST(PreviewWorker, WorksOffQtsGlobalThreadPoolAndAnswersOnTheReceiversThread)
+{
+    QObject receiver;
+    PreviewWorker worker(&receiver);
+    std::promise<void> release;
+    std::shared_future<void> released = release.get_future().share();
+    QThread* answeredOn = nullptr;
+    int lastAnswer = 0;
+    std::atomic<bool> started{false};
+    worker.submit(0, [&, released]() -> PreviewWorker::Continuation {
+        started = true;
+        released.wait();
+        return [&] {
+            answeredOn = QThread::currentThread();
+            lastAnswer = 1;
+        };
+    });
+    ASSERT_TRUE(test::waitFor([&] { return started.load(); }, 10000));
+    EXPECT_EQ(QThreadPool::globalInstance()->activeThreadCount(), 0);
+    EXPECT_EQ(BackgroundPool::shared().activeThreadCount(), 1);
+    release.set_value();
+    ASSERT_TRUE(test::waitFor([&] { return lastAnswer == 1; }, 10000));
+    EXPECT_EQ(answeredOn, receiver.thread());
 }

@@ -302,8 +302,10 @@ void HomeView::toggleShortcuts()
 
 void HomeView::applyShortcutsHidden()
 {
-    // Hidden cards stop their animation: nothing runs for what cannot be seen.
-    m_cardRow->setVisible(!m_shortcutsHidden);
+    // Hidden cards stop their animation: nothing runs for what cannot be seen. Shown ones that were never hidden
+    // simply appear with the window: showing them now would lay them out before the window has its size.
+    if (m_shortcutsHidden || m_cardRow->testAttribute(Qt::WA_WState_ExplicitShowHide))
+        m_cardRow->setVisible(!m_shortcutsHidden);
     static_cast<Chevron*>(m_chevron)->setUp(!m_shortcutsHidden, false);
     m_tipsButton->setAccessibleDescription(m_shortcutsHidden ? L("Shows the shortcut demos")
                                                              : L("Hides the shortcut demos"));

@@ -129,9 +129,8 @@ void AppDelegate::launch()
 
 void AppDelegate::finishLaunch()
 {
-    if (m_launchFinished)
-        return;
-    m_launchFinished = true;
+    if (!m_firstPaint)
+        return; // not launched, or done already
     m_firstPaint.reset();
     // Looking the icon up in the icon theme reads the theme's index files; set now, it reaches the open window.
     QApplication::setWindowIcon(AppIcon::themed());

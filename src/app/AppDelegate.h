@@ -71,8 +71,7 @@ private:
     std::unique_ptr<StatusBarController> m_statusBar;
     std::unique_ptr<QuitSignals> m_signals;
     std::unique_ptr<MainWindow> m_mainWindow;
-    std::unique_ptr<FirstPaintWatcher> m_firstPaint;
-    bool m_launchFinished = false;
+    std::unique_ptr<FirstPaintWatcher> m_firstPaint; // from launch until its second part has run
     std::function<bool()> m_confirmQuit;
     std::function<void()> m_terminate;
     bool m_quitting = false;

@@ -14,8 +14,6 @@ public:
     explicit FirstPaintWatcher(std::function<void()> onFirstPaint, QObject* parent = nullptr);
     ~FirstPaintWatcher() override;
 
-    bool hasSeenPaint() const { return !m_onFirstPaint; }
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FFmpegLocator.h"
 
+#include "ProgramFolder.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -12,13 +14,6 @@ namespace {
 QMutex g_testMutex;
 QStringList g_testFolders;
 bool g_testExclusive = false;
-
-QString executableFolder()
-{
-    if (QCoreApplication::instance())
-        return QCoreApplication::applicationDirPath();
-    return QFileInfo(QFile::symLinkTarget(QStringLiteral("/proc/self/exe"))).absolutePath();
-}
 
 bool isExecutableFile(const QString& path)
 {
@@ -38,7 +33,7 @@ QStringList FFmpegLocator::candidates()
 
 QString FFmpegLocator::helpersFolder()
 {
-    return QDir::cleanPath(executableFolder() + QStringLiteral("/../libexec/karvo"));
+    return QDir::cleanPath(programFolder() + QStringLiteral("/../libexec/karvo"));
 }
 
 void FFmpegLocator::setTestFolders(const QStringList& folders, bool exclusive)

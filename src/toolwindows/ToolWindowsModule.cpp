@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ToolWindowsModule.h"
 
+#include "ProgramFolder.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -11,13 +13,6 @@ namespace karvo {
 namespace {
 
 QStringList testingPaths;
-
-QString programFolder()
-{
-    if (QCoreApplication::instance())
-        return QCoreApplication::applicationDirPath();
-    return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().section(u'/', 0, -2);
-}
 
 QString lastDlError()
 {

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <atomic>
 #include <csignal>
 #include <cstring>
@@ -38,16 +39,23 @@ bool onOtherThread(const std::function<bool()>& work)
     return result;
 }
 
+sockaddr_un socketAddress(const QString& path)
+{
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray native = QFile::encodeName(path);
+    EXPECT_LT(static_cast<std::size_t>(native.size()), sizeof address.sun_path);
+    std::memcpy(address.sun_path, native.constData(),
+                std::min(static_cast<std::size_t>(native.size()), sizeof address.sun_path - 1));
+    return address;
+}
+
 // What a crashed instance leaves: a socket file that nobody listens on.
 void leaveStaleSocket(const QString& path)
 {
     const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
     ASSERT_GE(fd, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    const QByteArray native = QFile::encodeName(path);
-    ASSERT_LT(static_cast<std::size_t>(native.size()), sizeof address.sun_path);
-    std::memcpy(address.sun_path, native.constData(), static_cast<std::size_t>(native.size()));
+    sockaddr_un address = socketAddress(path);
     ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
     ::close(fd);
     ASSERT_TRUE(QFileInfo::exists(path));
@@ -142,10 +150,7 @@ TEST(SingleInstance, ABrokenOrSilentCallerDoesNotStopTheNextOne)
     QList<QStringList> received;
     QObject::connect(&first, &SingleInstance::activated, [&](const QStringList& files) { received << files; });
 
-    const QByteArray path = QFile::encodeName(SingleInstance::socketName());
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    std::memcpy(address.sun_path, path.constData(), static_cast<std::size_t>(path.size()));
+    sockaddr_un address = socketAddress(SingleInstance::socketName());
     const auto connected = [&] {
         const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
         EXPECT_EQ(::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ImagingModule.h"
 
+#include "ProgramFolder.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -15,13 +17,6 @@ std::atomic<const ImagingFunctions*> installed{nullptr};
 std::once_flag loadOnce;
 const ImagingFunctions* loaded = nullptr;
 QString failure;
-
-QString programFolder()
-{
-    if (QCoreApplication::instance())
-        return QCoreApplication::applicationDirPath();
-    return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().section(u'/', 0, -2);
-}
 
 void load()
 {
